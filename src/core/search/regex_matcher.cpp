@@ -69,20 +69,19 @@ bool MentionsSearchStart(std::u16string_view e) {
 // The library tries an expression that begins with a greedy ".*" or ".+"
 // only at line starts, which is right only when nothing else stands in front
 // of it; with a zero-width assertion there ("(?<!a).+x", "\b.*x") its search
-// passes over matches. Such expressions (found here generously: an
-// unbounded repeat of "." beside any assertion) are tried position by
-// position.
+// passes over matches. Such expressions (found here generously: an assertion
+// anywhere before the first unbounded repeat of ".") are searched by an
+// attempt at each position.
 bool NeedsExhaustiveSearch(std::u16string_view e) {
-  bool dot_repeat = false;
   bool assertion = false;
   for (size_t i = 0; i < e.size(); ++i) {
     const char16_t c = e[i];
     const char16_t next = i + 1 < e.size() ? e[i + 1] : u'\0';
     if (c == u'\\') {
-      if (std::u16string_view(u"bBGZzKyYA").find(next) != std::u16string_view::npos) assertion = true;
+      if (std::u16string_view(u"bBGZzKyY").find(next) != std::u16string_view::npos) assertion = true;
       ++i;
     } else if (c == u'.') {
-      if (next == u'*' || next == u'+' || next == u'{') dot_repeat = true;
+      if (assertion && (next == u'*' || next == u'+' || next == u'{')) return true;
     } else if (c == u'$') {
       assertion = true;
     } else if (c == u'(' && next == u'?' && i + 2 < e.size()) {
@@ -92,7 +91,7 @@ bool NeedsExhaustiveSearch(std::u16string_view e) {
         assertion = true;
     }
   }
-  return dot_repeat && assertion;
+  return false;
 }
 
 std::u16string ErrorMessage(int code, OnigErrorInfo* info) {

@@ -47,7 +47,7 @@ bool TOniRegexp2::Forward(int64_t AOffset, int64_t ALastPoint, int64_t ALimit, b
     int64_t next = AOffset + 1;
     if (next - 1 < ALastPoint && IsHighSurrogate(FInput[AOffset - 1]) && IsLowSurrogate(FInput[next - 1]))
       ++next;
-    FRxp.reset();
+    FMatcher.Release(FRxp);
     if (next - 1 > ALastPoint) {
       FError.clear();
       return false;
@@ -67,7 +67,7 @@ bool TOniRegexp2::Backward(int64_t AOffset, int64_t ALastPoint) {
 }
 
 bool TOniRegexp2::Exec(int64_t AOffset, int64_t ALastPoint, int64_t ALimit, bool LToR, bool Replace1st) {
-  FRxp.reset();
+  FMatcher.Release(FRxp);
   if (!FCompiled || !FInputed) return false;
   FError.clear();
   if (ALastPoint < 0) return false;

@@ -69,20 +69,19 @@ bool MentionsSearchStart(std::u16string_view e) {
 // The library tries an expression that begins with a greedy ".*" or ".+"
 // only at line starts, which is right only when nothing else stands in front
 // of it; with a zero-width assertion there ("(?<!a).+x", "\b.*x") its search
-// passes over matches. Such expressions (found here generously: an
-// unbounded repeat of "." beside any assertion) are tried position by
-// position.
+// passes over matches. Such expressions (found here generously: an assertion
+// anywhere before the first unbounded repeat of ".") are searched by an
+// attempt at each position.
 bool NeedsExhaustiveSearch(std::u16string_view e) {
-  bool dot_repeat = false;
   bool assertion = false;
   for (size_t i = 0; i < e.size(); ++i) {
     const char16_t c = e[i];
     const char16_t next = i + 1 < e.size() ? e[i + 1] : u'\0';
     if (c == u'\\') {
-      if (std::u16string_view(u"bBGZzKyYA").find(next) != std::u16string_view::npos) assertion = true;
+      if (std::u16string_view(u"bBGZzKyY").find(next) != std::u16string_view::npos) assertion = true;
       ++i;
     } else if (c == u'.') {
-      if (next == u'*' || next == u'+' || next == u'{') dot_repeat = true;
+      if (assertion && (next == u'*' || next == u'+' || next == u'{')) return true;
     } else if (c == u'$') {
       assertion = true;
     } else if (c == u'(' && next == u'?' && i + 2 < e.size()) {
@@ -92,7 +91,7 @@ bool NeedsExhaustiveSearch(std::u16string_view e) {
         assertion = true;
     }
   }
-  return dot_repeat && assertion;
+  return false;
 }
 
 std::u16string ErrorMessage(int code, OnigErrorInfo* info) {
@@ -133,6 +132,7 @@ struct TRegexMatcher::Compiled {
 
 struct TRegexMatcher::State {
   std::vector<std::unique_ptr<Compiled>> cache;  // most recently used first
+  std::unique_ptr<TBRegExpRec> spare;            // a freed result, reused by the next one
   OnigRegion* region = nullptr;
   OnigMatchParam* param = nullptr;
 
@@ -192,10 +192,14 @@ bool TRegexMatcher::Prepare(std::u16string_view expression, std::u16string_view 
   return c->re != nullptr;
 }
 
+void TRegexMatcher::Release(std::unique_ptr<TBRegExpRec>& rxp) {
+  if (rxp != nullptr) state_->spare = std::move(rxp);
+}
+
 int TRegexMatcher::Finish(int r, const char16_t* text, std::unique_ptr<TBRegExpRec>& rxp) {
   if (r >= 0) {
     const OnigRegion* region = state_->region;
-    auto rec = std::make_unique<TBRegExpRec>();
+    auto rec = state_->spare != nullptr ? std::move(state_->spare) : std::make_unique<TBRegExpRec>();
     const int n = std::max(region->num_regs, 1);
     rec->startp.assign(static_cast<size_t>(n), nullptr);
     rec->endp.assign(static_cast<size_t>(n), nullptr);
@@ -216,7 +220,7 @@ int TRegexMatcher::Finish(int r, const char16_t* text, std::unique_ptr<TBRegExpR
 int TRegexMatcher::BoMatch(std::u16string_view expression, std::u16string_view options, const char16_t* text,
                            const char16_t* start, const char16_t* end, bool anchored,
                            std::unique_ptr<TBRegExpRec>& rxp) {
-  rxp.reset();
+  Release(rxp);
   error_.clear();
   Compiled* c = Lookup(expression, options);
   if (c->re == nullptr) {
@@ -263,7 +267,7 @@ int TRegexMatcher::StepBackward(Compiled& c, const char16_t* text, const char16_
 int TRegexMatcher::BoMatchBackward(std::u16string_view expression, std::u16string_view options,
                                    const char16_t* text, const char16_t* start, const char16_t* end,
                                    std::unique_ptr<TBRegExpRec>& rxp) {
-  rxp.reset();
+  Release(rxp);
   error_.clear();
   Compiled* c = Lookup(expression, options);
   if (c->re == nullptr) {
@@ -276,50 +280,84 @@ int TRegexMatcher::BoMatchBackward(std::u16string_view expression, std::u16strin
   if (InsidePair(text, start, end)) --start;
   if (c->step_backward) return StepBackward(*c, text, start, end, rxp);
 
-  // The library's backward scan, like its forward scan with a range short of
-  // the end, only finds matches that end within its range, while an attempt
-  // position by position takes matches reaching up to the end. So the text is
-  // searched forward to the end, from window starts that move back from the
-  // start and grow fourfold each time: a forward search stops at the first
-  // match start it meets, and the first window holding one holds the nearest.
+  // The library's backward scan lets a match reach no further than the
+  // character after its start position: a match that needs more is passed
+  // over, and a look-ahead that would see beyond it answers as at the end of
+  // the text. An attempt at one position (as the stepping makes) sees up to
+  // the end. So:
+  // 1. find f, the first match start after `start`, by a forward scan to the
+  //    end; no match begins between `start` and f;
+  // 2. scan backward from the end when there is no f: nothing is cut off
+  //    then. Otherwise scan backward from just before f for a candidate,
+  //    confirmed by an attempt at its position (the next one back if not),
+  //    and then scan forward from it, taking every match start before f, for
+  //    a match that the backward scan passed over.
   OnigRegion* region = state_->region;
-  auto leftmost = [&](const char16_t* from, const char16_t*& found) {
+  auto forward = [&](const char16_t* from, const char16_t*& found) {
+    found = nullptr;
     const int r = onig_search_with_param(c->re, Bytes(text), Bytes(end), Bytes(from), Bytes(end), region,
                                          ONIG_OPTION_NONE, state_->param);
-    if (r >= 0) {
-      found = text + r / 2;
-      return kMatched;
-    }
-    return r == ONIG_MISMATCH ? kNoMatch : Finish(r, text, rxp);
+    if (r >= 0) found = text + r / 2;
+    return r;
   };
-  const char16_t* hi = start;  // the window is [lo, hi]
-  ptrdiff_t width = kFirstBackwardWindow;
-  for (;;) {
-    const char16_t* lo = hi - text > width ? hi - width : text;
-    if (InsidePair(text, lo, end)) --lo;
-    const char16_t* q = nullptr;
-    int r = leftmost(lo, q);
-    if (r == kError) return r;
-    if (r == kMatched && q <= hi) {
-      for (;;) {  // on to the window's last match start
-        const char16_t* next = q + 1;
-        if (InsidePair(text, next, end)) ++next;
-        if (next > hi) break;
-        const char16_t* later = nullptr;
-        r = leftmost(next, later);
-        if (r == kError) return r;
-        if (r == kNoMatch || later > hi) break;
-        q = later;
-      }
-      const int m = onig_match_with_param(c->re, Bytes(text), Bytes(end), Bytes(q), region, ONIG_OPTION_NONE,
-                                          state_->param);
-      return Finish(m, text, rxp);
-    }
-    if (lo == text) return kNoMatch;
-    hi = lo - 1;
-    if (InsidePair(text, hi, end)) --hi;
-    if (width < (ptrdiff_t{1} << 40)) width *= 4;
+  auto backward = [&](const char16_t* from, const char16_t*& found) {
+    found = nullptr;
+    const int r = onig_search_with_param(c->re, Bytes(text), Bytes(end), Bytes(from), Bytes(text), region,
+                                         ONIG_OPTION_NONE, state_->param);
+    if (r >= 0) found = text + r / 2;
+    return r;
+  };
+  auto attempt = [&](const char16_t* at) {
+    return onig_match_with_param(c->re, Bytes(text), Bytes(end), Bytes(at), region, ONIG_OPTION_NONE,
+                                 state_->param);
+  };
+  auto failed = [](int r) { return r < 0 && r != ONIG_MISMATCH; };
+  auto after = [&](const char16_t* p) {
+    const char16_t* next = p + 1;
+    if (InsidePair(text, next, end)) ++next;
+    return next;
+  };
+
+  const char16_t* f = nullptr;
+  if (start < end) {
+    const int r = forward(after(start), f);
+    if (failed(r)) return Finish(r, text, rxp);
   }
+  const char16_t* p = nullptr;
+  if (f == nullptr) {
+    const int r = backward(end, p);
+    if (failed(r)) return Finish(r, text, rxp);
+    if (p == nullptr) return kNoMatch;
+    const int m = attempt(p);
+    if (m == ONIG_MISMATCH || p > start) return StepBackward(*c, text, start, end, rxp);  // not expected
+    return Finish(m, text, rxp);
+  }
+  const char16_t* from = f - 1;
+  if (InsidePair(text, from, end)) --from;
+  for (;;) {
+    const int r = backward(from, p);
+    if (failed(r)) return Finish(r, text, rxp);
+    if (p == nullptr) break;
+    const int m = attempt(p);
+    if (failed(m)) return Finish(m, text, rxp);
+    if (m != ONIG_MISMATCH) break;
+    if (p == text) {
+      p = nullptr;
+      break;
+    }
+    from = p - 1;
+    if (InsidePair(text, from, end)) --from;
+  }
+  for (const char16_t* x = p != nullptr ? after(p) : text; x <= start;) {
+    const char16_t* q = nullptr;
+    const int r = forward(x, q);
+    if (failed(r)) return Finish(r, text, rxp);
+    if (q == nullptr || q >= f) break;
+    p = q;
+    x = after(q);
+  }
+  if (p == nullptr) return kNoMatch;
+  return Finish(attempt(p), text, rxp);
 }
 
 }  // namespace kelp

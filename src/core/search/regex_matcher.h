@@ -52,8 +52,6 @@ class TRegexMatcher {
   // that needs more (such as "^(a+)+$" on a long line of "a"s ending in "b")
   // fails with an error instead of running without end.
   static constexpr unsigned long kRetryLimit = 1'000'000;
-  // Characters covered by the first step of a backward search.
-  static constexpr std::ptrdiff_t kFirstBackwardWindow = 256;
   // Compiled expressions kept per matcher.
   static constexpr size_t kCacheCapacity = 16;
 
@@ -86,6 +84,9 @@ class TRegexMatcher {
   const std::u16string& ErrorText() const { return error_; }
 
   size_t CachedPatterns() const;
+
+  // Frees a result (rxp becomes null); its storage serves the next result.
+  void Release(std::unique_ptr<TBRegExpRec>& rxp);
 
  private:
   struct Compiled;

@@ -5,6 +5,8 @@
 
 #include <cerrno>
 
+#include "encoding/regular_file.h"
+
 namespace kelp {
 
 namespace {
@@ -226,7 +228,7 @@ TFileCode FileCodeOfDetection(int result) {
 }
 
 bool IsTextFile(const std::string& path) {
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  const int fd = OpenRegularFile(path);
   if (fd < 0) return false;
   unsigned char buf[32];
   size_t got = 0;

@@ -13,6 +13,7 @@
 #include "encoding/detect_code.h"
 #include "encoding/euc_codec.h"
 #include "encoding/jis_codec.h"
+#include "encoding/regular_file.h"
 #include "encoding/safe_write.h"
 
 namespace kelp {
@@ -22,7 +23,7 @@ namespace {
 constexpr size_t kReadLimit = 2147483647;
 
 bool ReadLimited(const std::string& path, std::string& bytes) {
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  const int fd = OpenRegularFile(path);
   if (fd < 0) return false;
   bool ok = true;
   const off_t size = lseek(fd, 0, SEEK_END);

@@ -1,6 +1,7 @@
 #include "encoding/text_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <string>
 
@@ -98,7 +99,8 @@ TEST_F(TextFileTest, LoadPathsAndNulRules) {
 }
 
 TEST_F(TextFileTest, UnreadableFileFails) {
-  for (const std::string& path : {Path("missing"), dir_.string()}) {
+  ASSERT_EQ(mkfifo(Path("pipe").c_str(), 0600), 0);  // would block a plain read
+  for (const std::string& path : {Path("missing"), dir_.string(), Path("pipe"), std::string("/dev/zero")}) {
     TFileCode code = fcNONE;
     bool failed = false, hadNul = true;
     EXPECT_EQ(LoadTextFile(path, code, true, failed, hadNul), u"") << path;

@@ -189,8 +189,7 @@ void EncodeRun(iconv_t cd, std::u16string_view run, std::string& out, size_t& us
   }
 }
 
-// Per legacy code page, which code units come back unchanged.
-// Per code unit: kLost (does not come back), kIconv (iconv round-trips it) or
+// Per legacy code page and code unit: kLost (does not come back), kIconv (iconv round-trips it) or
 // kWindowsByte (a single byte only the Windows table has).
 enum : uint8_t { kLost = 0, kIconv = 1, kWindowsByte = 2 };
 struct RoundTripTable {

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "base/file_bytes.h"
-#include "settings/atomic_file.h"
+#include "encoding/safe_write.h"
 #include "settings/ini_codec.h"
 
 namespace kelp {
@@ -238,7 +238,7 @@ void TMemIniFile::SetText(std::u16string_view text) {
 
 bool TMemIniFile::UpdateFile() {
   if (file_name_.empty()) return false;
-  return WriteFileAtomically(file_name_, EncodeIniFileText(GetText()));
+  return WriteFileReplacing(file_name_, EncodeIniFileText(GetText()));
 }
 
 std::u16string Utf7Stored(std::u16string_view value) { return Ascii(IniUtf7Encode(value)); }

@@ -49,7 +49,8 @@ class TMemIniFile {
   std::u16string GetText() const;
   void SetText(std::u16string_view text);
 
-  // Writes the whole file (atomically); false when it could not be written.
+  // Writes the whole file into a temporary file that then replaces it, so that
+  // a crash or a failure leaves the old file; false when it was not written.
   virtual bool UpdateFile();
 
  private:

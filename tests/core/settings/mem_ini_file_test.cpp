@@ -24,6 +24,13 @@ TEST(MemIniFile, SectionsAndKeysIgnoreCaseAndKeepFirstWrittenOrder) {
   EXPECT_EQ(ini.GetText(), u"[Beta]\nTwo=2 again\none=1b\n\n[alpha]\nOne=1\n");
   EXPECT_EQ(ini.ReadSections(), (std::vector<std::u16string>{u"Beta", u"alpha"}));
 
+  TMemIniFile copy = ini;  // a copy is a file of its own
+  copy.WriteString(u"beta", u"two", u"copy");
+  copy.EraseSection(u"alpha");
+  EXPECT_EQ(ini.ReadString(u"beta", u"two", u""), u"2 again");
+  EXPECT_TRUE(ini.SectionExists(u"alpha"));
+  EXPECT_EQ(copy.ReadString(u"BETA", u"TWO", u""), u"copy");
+
   ini.DeleteKey(u"BETA", u"TWO");
   EXPECT_FALSE(ini.ValueExists(u"beta", u"two"));
   ini.EraseSection(u"ALPHA");

@@ -237,36 +237,79 @@ const std::bitset<65536>& RoundTrip(int index) {
   return t.ok;
 }
 
+// Characters UTF-7 writes as themselves; everything else goes into a
+// Base64 run of UTF-16 that is always closed by "-", so that the run's end is
+// visible to detection and to readers that want the closing mark.
+bool Utf7Direct(char16_t c) {
+  if ((c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9')) return true;
+  switch (c) {
+    case u'\t':
+    case u'\n':
+    case u'\r':
+    case u' ':
+    case u'\'':
+    case u'(':
+    case u')':
+    case u',':
+    case u'-':
+    case u'.':
+    case u'/':
+    case u':':
+    case u'?':
+      return true;
+    default:
+      return false;
+  }
+}
+
 std::string EncodeUtf7(std::u16string_view text, bool* usedDefault) {
-  // A lone surrogate cannot be written; U+FFFD takes its place.
-  std::u16string clean;
-  const std::u16string_view* src = &text;
-  std::u16string_view view;
+  static constexpr char kBase64[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+  std::string out;
+  out.reserve(text.size() + text.size() / 2 + 8);
+  bool inRun = false;
+  uint32_t bits = 0;
+  int nbits = 0;
+  auto closeRun = [&] {
+    if (nbits > 0) out.push_back(kBase64[(bits << (6 - nbits)) & 0x3F]);
+    out.push_back('-');
+    inRun = false;
+    bits = 0;
+    nbits = 0;
+  };
   for (size_t i = 0; i < text.size(); ++i) {
-    const char16_t c = text[i];
-    const bool high = c >= 0xD800 && c <= 0xDBFF;
-    const bool pair = high && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF;
-    if (pair) {
-      ++i;
+    char16_t c = text[i];
+    if (Utf7Direct(c)) {
+      if (inRun) closeRun();
+      out.push_back(static_cast<char>(c));
+      continue;
+    }
+    if (c == u'+' && !inRun) {
+      out += "+-";
       continue;
     }
     if (IsSurrogate(c)) {
-      if (clean.empty()) clean.assign(text);
-      clean[i] = kReplacement;
-      if (usedDefault) *usedDefault = true;
+      const bool pairedAfter =
+          c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF;
+      const bool pairedBefore = c >= 0xDC00 && i > 0 && text[i - 1] >= 0xD800 && text[i - 1] <= 0xDBFF;
+      if (!pairedAfter && !pairedBefore) {
+        // A lone surrogate cannot be written; U+FFFD takes its place.
+        c = kReplacement;
+        if (usedDefault) *usedDefault = true;
+      }
     }
+    if (!inRun) {
+      out.push_back('+');
+      inRun = true;
+    }
+    bits = (bits << 16) | c;
+    nbits += 16;
+    while (nbits >= 6) {
+      nbits -= 6;
+      out.push_back(kBase64[(bits >> nbits) & 0x3F]);
+    }
+    bits &= (1u << nbits) - 1;
   }
-  if (!clean.empty()) {
-    view = clean;
-    src = &view;
-  }
-  std::string out(src->size() * 3 + 16, '\0');
-  size_t used = 0;
-  Iconv cd = Open("UTF-7", kUtf16Host);
-  if (!cd) return {};
-  EncodeRun(static_cast<iconv_t>(cd.get()), *src, out, used, usedDefault);
-  Flush(static_cast<iconv_t>(cd.get()), out, used);
-  out.resize(used);
+  if (inRun) closeRun();
   return out;
 }
 

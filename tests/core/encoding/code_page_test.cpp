@@ -84,6 +84,10 @@ TEST(CodePage, EncodesAndReportsTheDefaultCharacter) {
       {kCodePageUtf8, u"あ\U0001F600", "\xE3\x81\x82\xF0\x9F\x98\x80", false},
       {kCodePageUtf8, std::u16string(1, char16_t(0xD800)), "\xEF\xBF\xBD", true},
       {kCodePageUtf7, u"Hi 日本語", "Hi +ZeVnLIqe-", false},
+      {kCodePageUtf7, u"日 本", "+ZeU- +Zyw-", false},  // every run is closed by "-"
+      {kCodePageUtf7, u"a+b~", "a+-b+AH4-", false},
+      {kCodePageUtf7, u"\U0001F600", "+2D3eAA-", false},
+      {kCodePageUtf7, std::u16string(1, char16_t(0xDE00)) + u"x", "+//0-x", true},
   };
   for (const auto& c : cases) {
     bool used = false;

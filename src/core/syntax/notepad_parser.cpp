@@ -96,12 +96,14 @@ void TNotePadParser::ParseLine(int64_t num) {
   while (FParsePos < FParseEnd) {
     const int64_t p = FParsePos;
     ParseToken(true);
-    if (FParsePos == p) {
-      // A token that consumed nothing only hands over to the next rule; never twice in a row.
-      if (++stalls < 2) continue;
+    // A token may consume nothing (an empty here-document marker) and hand over
+    // to the next rule, but never twice in a row.
+    if (FParsePos != p) {
+      stalls = 0;
+    } else if (++stalls >= 2) {
       ++FParsePos;
+      stalls = 0;
     }
-    stalls = 0;
     if constexpr (Color) {
       // A word that runs on over the wrap point is never a keyword, on either line.
       if (FToken == tk::kWord && FLine->EndToken == 0) {

@@ -156,6 +156,9 @@ std::u16string Decode(int codePage, std::string_view bytes) {
     // One bad byte: replace it and go on after it from the initial state.
     const auto b = static_cast<unsigned char>(bytes[pos]);
     char16_t c = WindowsOnlyByte(codePage, b);
+    // A UTF-7 reader keeps an ASCII byte it cannot place as itself ("\\"
+    // and "~" outside a shifted run among them, which iconv refuses).
+    if (c == 0 && codePage == kCodePageUtf7 && b < 0x80) c = b;
     if (c == 0) c = kReplacement;
     if (out.size() - used < 1) out.resize(out.size() * 2 + 64);
     out[used++] = c;

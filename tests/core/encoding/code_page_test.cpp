@@ -52,6 +52,7 @@ TEST(CodePage, DecodesWithTheWindowsSingleBytes) {
       {kCodePageUtf8, "\xE3\x81\x82\xFF", u"あ\uFFFD"},
       {kCodePageUtf7, "Hi +ZeVnLIqe-", u"Hi 日本語"},
       {kCodePageUtf7, "1 +- 1", u"1 + 1"},
+      {kCodePageUtf7, "~/C:\\x +ZeU-~", u"~/C:\\x 日~"},  // ASCII iconv refuses is kept
   };
   for (const auto& c : cases)
     EXPECT_EQ(CodePageToUnicode(c.page, c.bytes), c.text) << c.page << " " << c.bytes;

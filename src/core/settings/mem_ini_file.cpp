@@ -28,10 +28,6 @@ int HexDigit(char16_t c) {
 
 std::u16string Ascii(std::string_view s) { return std::u16string(s.begin(), s.end()); }
 
-}  // namespace
-
-namespace {
-
 // Sign, then "$" or "0x" for hexadecimal; `bits` is 32 or 64.
 bool ParseInteger(std::u16string_view text, int bits, int64_t& value) {
   std::u16string_view s = Trim(text);

@@ -156,9 +156,6 @@ std::u16string Decode(int codePage, std::string_view bytes) {
     // One bad byte: replace it and go on after it from the initial state.
     const auto b = static_cast<unsigned char>(bytes[pos]);
     char16_t c = WindowsOnlyByte(codePage, b);
-    // A UTF-7 reader keeps an ASCII byte it cannot place as itself ("\\"
-    // and "~" outside a shifted run among them, which iconv refuses).
-    if (c == 0 && codePage == kCodePageUtf7 && b < 0x80) c = b;
     if (c == 0) c = kReplacement;
     if (out.size() - used < 1) out.resize(out.size() * 2 + 64);
     out[used++] = c;
@@ -239,6 +236,15 @@ const std::array<uint8_t, 65536>& RoundTrip(int index) {
   RoundTripTable& t = g_roundTrip[static_cast<size_t>(index)];
   std::call_once(t.once, [&] { BuildRoundTrip(kLegacyPages[static_cast<size_t>(index)], t.kind); });
   return t.kind;
+}
+
+int Base64Value(unsigned char c) {
+  if (c >= 'A' && c <= 'Z') return c - 'A';
+  if (c >= 'a' && c <= 'z') return c - 'a' + 26;
+  if (c >= '0' && c <= '9') return c - '0' + 52;
+  if (c == '+') return 62;
+  if (c == '/') return 63;
+  return -1;
 }
 
 // Characters UTF-7 writes as themselves; everything else goes into a
@@ -323,6 +329,54 @@ bool IsSupportedCodePage(int codePage) {
   return LegacyIndex(codePage) >= 0 || codePage == kCodePageUtf7 || codePage == kCodePageUtf8;
 }
 
+// Reads UTF-7. Bytes outside a shifted run stand for themselves (also "\\"
+// and "~", which strict readers refuse); 8-bit bytes become U+FFFD. A run
+// "+...": its Base64 letters give UTF-16 code units; a "-" right after it is
+// dropped. A run that is empty ("+" before anything but "-"), or that leaves
+// six or more bits, or bits that are not zero, is not well-formed UTF-7 and
+// gives one U+FFFD, so that readers can tell such text from real UTF-7.
+std::u16string DecodeUtf7(std::string_view bytes) {
+  std::u16string out;
+  out.reserve(bytes.size());
+  size_t i = 0;
+  const size_t n = bytes.size();
+  while (i < n) {
+    const auto b = static_cast<unsigned char>(bytes[i]);
+    if (b >= 0x80) {
+      out.push_back(kReplacement);
+      ++i;
+      continue;
+    }
+    if (b != '+') {
+      out.push_back(b);
+      ++i;
+      continue;
+    }
+    ++i;
+    if (i < n && bytes[i] == '-') {
+      out.push_back(u'+');
+      ++i;
+      continue;
+    }
+    uint32_t bits = 0;
+    int nbits = 0;
+    size_t letters = 0;
+    for (; i < n; ++i, ++letters) {
+      const int v = Base64Value(static_cast<unsigned char>(bytes[i]));
+      if (v < 0) break;
+      bits = (bits << 6) | static_cast<uint32_t>(v);
+      nbits += 6;
+      if (nbits >= 16) {
+        nbits -= 16;
+        out.push_back(static_cast<char16_t>((bits >> nbits) & 0xFFFF));
+      }
+    }
+    if (letters == 0 || nbits >= 6 || (bits & ((1u << nbits) - 1)) != 0) out.push_back(kReplacement);
+    if (i < n && bytes[i] == '-') ++i;
+  }
+  return out;
+}
+
 bool CodeUnitRoundTrips(int codePage, char16_t c) {
   codePage = Normalize(codePage);
   const int index = LegacyIndex(codePage);
@@ -333,6 +387,7 @@ bool CodeUnitRoundTrips(int codePage, char16_t c) {
 std::u16string CodePageToUnicode(int codePage, std::string_view bytes) {
   codePage = Normalize(codePage);
   if (codePage == kCodePageUtf8) return Utf8ToUtf16(bytes);
+  if (codePage == kCodePageUtf7) return DecodeUtf7(bytes);
   return Decode(codePage, bytes);
 }
 

@@ -65,6 +65,7 @@ struct MoveCase {
   TShiftState mods;
   TNativePoint wantAnchor, wantCaret;
   bool wantBox;
+  friend void PrintTo(const MoveCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class KeyTable : public KeyTest, public ::testing::WithParamInterface<MoveCase> {};

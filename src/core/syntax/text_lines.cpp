@@ -4,6 +4,18 @@
 
 namespace kelp {
 
+namespace {
+
+TLineData Line(TLineEnd end, int64_t start, int64_t length) {
+  TLineData d;
+  d.LineEnd = end;
+  d.Start = start;
+  d.Length = length;
+  return d;
+}
+
+}  // namespace
+
 TTextLines::TTextLines(std::u16string text, int64_t wrapWidth) : FText(std::move(text)) {
   const int64_t n = static_cast<int64_t>(FText.size());
   int64_t pos = 0;
@@ -12,10 +24,10 @@ TTextLines::TTextLines(std::u16string text, int64_t wrapWidth) : FText(std::move
     const int64_t end = lf == std::u16string::npos ? n : static_cast<int64_t>(lf);
     int64_t s = pos;
     while (wrapWidth > 0 && end - s > wrapWidth) {
-      FLines.push_back({false, leWrap, s, wrapWidth, 0, 0, {}, 0});
+      FLines.push_back(Line(leWrap, s, wrapWidth));
       s += wrapWidth;
     }
-    FLines.push_back({false, lf == std::u16string::npos ? leNone : leLF, s, end - s, 0, 0, {}, 0});
+    FLines.push_back(Line(lf == std::u16string::npos ? leNone : leLF, s, end - s));
     if (lf == std::u16string::npos) break;
     pos = end + 1;
   }
@@ -27,18 +39,18 @@ TTextLines TTextLines::Marked(std::u16string_view marked, char16_t wrapMark) {
   for (char16_t c : marked) {
     if (c == wrapMark) {
       const int64_t here = static_cast<int64_t>(t.FText.size());
-      t.FLines.push_back({false, leWrap, start, here - start, 0, 0, {}, 0});
+      t.FLines.push_back(Line(leWrap, start, here - start));
       start = here;
       continue;
     }
     t.FText += c;
     if (c == u'\n') {
       const int64_t here = static_cast<int64_t>(t.FText.size()) - 1;
-      t.FLines.push_back({false, leLF, start, here - start, 0, 0, {}, 0});
+      t.FLines.push_back(Line(leLF, start, here - start));
       start = here + 1;
     }
   }
-  t.FLines.push_back({false, leNone, start, static_cast<int64_t>(t.FText.size()) - start, 0, 0, {}, 0});
+  t.FLines.push_back(Line(leNone, start, static_cast<int64_t>(t.FText.size()) - start));
   return t;
 }
 

@@ -1,4 +1,4 @@
-// The containers under the document: the spec'd buffer and pointer list, and
+// The containers under the document: the plain text buffer and pointer list, and
 // the gap buffer and blocked line list the document keeps its text and lines in.
 #include <gtest/gtest.h>
 

@@ -288,6 +288,40 @@ int64_t TNotePad::CaretLine() const {
   return n;
 }
 
+void TNotePad::SetCaretLine(int64_t a) {
+  const TNativePoint p = FStr->LinesPosToWrapPos(0, a);
+  if (p.Y == FStr->SelEndPos().Y) return;
+  FColKeeping = -1;
+  FStr->BeginUpdate();
+  FStr->RedrawCurrent();
+  FStr->SetSelStartPos(p);
+  FStr->SetSelEndPos(p);
+  FStr->RedrawCurrent();
+  FStr->EndUpdate();
+}
+
+void TNotePad::SetCaretLineWraped(int64_t a) {
+  if (a == FStr->SelEndPos().Y) return;
+  FColKeeping = -1;
+  FStr->BeginUpdate();
+  FStr->RedrawCurrent();
+  FStr->SetSelStartPos({0, a});
+  FStr->SetSelEndPos({0, a});
+  FStr->RedrawCurrent();
+  FStr->EndUpdate();
+}
+
+bool TNotePad::SelectedWithoutCRLF() const {
+  const TNativePoint s = FStr->SelStartPos();
+  const TNativePoint e = FStr->SelEndPos();
+  if (FStr->SelStart() == FStr->SelEnd() && s == e) return false;
+  if (s.Y == e.Y) return true;
+  if (FStr->BoxMode()) return false;
+  for (int64_t r = std::min(s.Y, e.Y); r < std::max(s.Y, e.Y); ++r)
+    if (FStr->Items(r).LineEnd != leWrap) return false;
+  return true;
+}
+
 void TNotePad::SubSelect(int64_t AStart, int64_t AEnd) {
   FSubSelectStart = AStart;
   FSubSelectEnd = AEnd;

@@ -93,7 +93,11 @@ class TNotePad : public QAbstractScrollArea {
   void SetBoxSelectMode(bool Value);
   bool BoxSelected() const { return FStr->BoxMode() && FStr->SelStartPos().Y != FStr->SelEndPos().Y; }
   int64_t CaretLine() const;
+  void SetCaretLine(int64_t a);
   int64_t CaretLineWraped() const { return FStr->SelEndPos().Y; }
+  void SetCaretLineWraped(int64_t a);
+  // The selection is not empty and holds no line break.
+  bool SelectedWithoutCRLF() const;
   void SubSelect(int64_t AStart, int64_t AEnd);
   void ReplaseWithoutSelect(std::u16string_view Value, int64_t AStart, int64_t ALength);
 

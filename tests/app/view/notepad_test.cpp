@@ -1,5 +1,6 @@
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <functional>
 
@@ -359,6 +360,88 @@ class NotePadTest : public QObject {
     // The name fills the space between a and b, and b follows it.
     QVERIFY(Count(img, R(v->TextX(U), v->RowTop(0), bx, v->RowTop(1) - 1), IsInk) > 20);
     QVERIFY(Count(img, R(bx, v->RowTop(0), bx + U, v->RowTop(1) - 1), IsInk) > 0);
+  }
+
+  void rulerTicksAndCaretMarker() {
+    auto v = Make();
+    const TNotePadOptions o = v->Options();
+    const int64_t U = v->FontWidth();
+    const int64_t H = v->LineHeight();
+    v->LoadFromString(u"abcdef");
+    v->Select(3, 0);
+    const QImage img = v->RenderView();
+    const int64_t x0 = v->LeftBarWidth() + 5;
+    const QRgb green = Rgb(o.ColorRuler);
+    // Column 0 has a full tick and the caret column is inverted.
+    QCOMPARE(At(img, x0, 0), green);
+    QCOMPARE(At(img, x0 + U, H - H / 4), green);
+    QCOMPARE(At(img, x0 + U, H - H / 4 - 1), Rgb(o.ColorBack));
+    QCOMPARE(At(img, x0 + 5 * U, H / 2), green);
+    QCOMPARE(At(img, x0 + 5 * U, H / 2 - 1), Rgb(o.ColorBack));
+    QCOMPARE(At(img, x0 + 10 * U, 0), green);
+    // The caret marker: column 3 inverted over the ruler row.
+    QCOMPARE(At(img, x0 + 3 * U + 2, 1), Rgb(o.ColorBack) ^ 0xFFFFFF);
+    QCOMPARE(At(img, x0 + 4 * U + 2, 1), Rgb(o.ColorBack));
+    // The base line.
+    QCOMPARE(At(img, x0 + 2 * U + 3, H - 1), green);
+    // "10" stands right of its tick.
+    QVERIFY(CountNear(img, R(x0 + 10 * U + 2, 0, x0 + 12 * U + 2, H - 1), green) > 5);
+    // Without the ruler, row 0 starts at the top.
+    TNotePadOptions n = o;
+    n.ShowRuler = false;
+    v->SetOptions(n);
+    QCOMPARE(v->RowTop(0), 0);
+    QCOMPARE(v->Options().ShowRuler, false);
+  }
+
+  void backgroundPictureIsBlended() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("bg.png"));
+    QImage pic(5, 3, QImage::Format_RGB32);
+    pic.fill(qRgb(255, 0, 0));
+    QVERIFY(pic.save(path));
+    auto v = Make();
+    TNotePadOptions o = v->Options();
+    o.BackGroundBMP = path.toStdU16String();
+    o.AlphaBlend = 255;
+    v->SetOptions(o);
+    QImage img = v->RenderView();
+    const int64_t x = v->TextX(30 * v->FontWidth()) + 1;
+    QCOMPARE(At(img, x, v->RowTop(4) + 1), Px(255, 0, 0));
+    o.AlphaBlend = 0x100 + 102;  // the low byte counts: 102 of 255
+    v->SetOptions(o);
+    QCOMPARE(v->Options().AlphaBlend, 102);
+    img = v->RenderView();
+    const QRgb blended = At(img, x, v->RowTop(4) + 1);
+    QCOMPARE(qRed(blended), 255);
+    QVERIFY(qGreen(blended) > 140 && qGreen(blended) < 165);
+    // A missing picture leaves the plain background.
+    o.BackGroundBMP = dir.filePath(QStringLiteral("missing.png")).toStdU16String();
+    v->SetOptions(o);
+    img = v->RenderView();
+    QCOMPARE(At(img, x, v->RowTop(4) + 1), Rgb(o.ColorBack));
+  }
+
+  void caretLineAndSelectionProperties() {
+    auto v = Make();
+    v->SetWordWrap(wwCount);
+    v->SetWordWrapCount(20);
+    v->LoadFromString(std::u16string(30, u'a') + u"\nb\nc");
+    v->RenderView();
+    QCOMPARE(v->NotePadString().Count(), 4);
+    v->SetCaretLine(1);
+    QCOMPARE(v->CaretLineWraped(), 2);
+    QCOMPARE(v->CaretLine(), 1);
+    v->SetCaretLineWraped(1);
+    QCOMPARE(v->CaretLine(), 0);
+    QVERIFY(!v->SelectedWithoutCRLF());
+    v->Select(5, 20);  // across the wrap only
+    QVERIFY(v->SelectedWithoutCRLF());
+    v->Select(5, 27);  // across the line break
+    QVERIFY(!v->SelectedWithoutCRLF());
+    v->SetSelectionLength(-3);
+    QCOMPARE(v->SelectionLength(), -3);
+    QCOMPARE(v->SelectedText(), std::u16string(u"aaa"));
   }
 
   void scrollingByBarWheelAndCaret() {

@@ -4,11 +4,20 @@
 #include "base/version.h"
 #include "encoding/code_page_mask.h"
 #include "encoding/text_file.h"
+#include "settings/settings_model.h"
 
 namespace kelp {
 
 PreviewWindow::PreviewWindow(QWidget* parent) : QMainWindow(parent), NotePad1(new TwNotePad(this)) {
   setWindowTitle(QString::fromStdU16String(kAppTitle));
+  // The main window's colours and styles of the token elements.
+  const TViewSettings view = DefaultSettings().View;
+  TNotePadOptions o = NotePad1->Options();
+  for (int e = 0; e < kNotePadElementCount; ++e) {
+    o.ElementColor(e) = static_cast<TColor>(view.TokenColors[static_cast<size_t>(e)]);
+    o.ElementStyle(e) = view.TokenStyles[static_cast<size_t>(e)];
+  }
+  NotePad1->SetOptions(o);
   setCentralWidget(NotePad1);
   resize(800, 600);
   NotePad1->setFocus();

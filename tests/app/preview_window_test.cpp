@@ -36,6 +36,8 @@ class PreviewWindowTest : public QObject {
     QCOMPARE(w.ShownText(), QStringLiteral("int x; // 漢字\n"));
     QVERIFY(!w.NotePad()->Modified());
     QVERIFY(!w.NotePad()->CanUndo());
+    // Keywords get the main window's colour.
+    QVERIFY(w.NotePad()->Options().ColorReserve != kelp::clNone);
   }
   void aMissingFileSaysSo() {
     kelp::PreviewWindow w;

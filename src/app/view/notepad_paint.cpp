@@ -100,10 +100,6 @@ void TNotePad::MarkSearchMatches(int64_t Index) {
 void TNotePad::DrawRun(QPainter& p, TFontStyles style, int64_t x, int64_t baseline, std::u16string_view run) {
   const QPointF at(static_cast<double>(x), static_cast<double>(baseline));
   const QString text = QString::fromUtf16(run.data(), static_cast<qsizetype>(run.size()));
-  if (run.size() == 1) {
-    p.drawText(at, text);
-    return;
-  }
   // Each glyph goes where the width service puts its character.
   style &= static_cast<TFontStyles>(fsBold | fsItalic | fsStrikeOut);
   std::unique_ptr<QRawFont>& raw = FRawFonts[style];
@@ -112,6 +108,7 @@ void TNotePad::DrawRun(QPainter& p, TFontStyles style, int64_t x, int64_t baseli
   bool complete = raw->isValid() && glyphs.size() == text.size();
   for (quint32 g : glyphs) complete = complete && g != 0;
   if (!complete) {
+    p.setFont(StyledFont(style));
     int64_t cx = x;
     for (char16_t c : run) {
       p.drawText(QPointF(static_cast<double>(cx), static_cast<double>(baseline)), QString(QChar(c)));
@@ -199,9 +196,10 @@ void TNotePad::paintEvent(QPaintEvent* event) {
 }
 
 QImage TNotePad::RenderView() {
-  EnsureBackBuffer(false);
+  // Re-wrapping may show or hide the horizontal bar and so resize the client.
   while (UpdateWrapWidth()) {
   }
+  EnsureBackBuffer(false);
   if (BackgroundStale() || (!FPicture.isNull() && BackgroundBuffer().size() != BackBuffer().size()))
     PrepareBackground();
   const QRect client = viewport()->rect();
@@ -340,6 +338,8 @@ void TNotePad::PaintLine(QPainter& p, int64_t i, int64_t r, bool caretRow) {
 
   int64_t x = -FFirstVisiblePix;
   int64_t s = 0;
+  // The pen of the last text run, to set it only when it changes.
+  TColor penColor = clNone;
   for (int64_t j = 0; j < len; ++j) {
     if (s > 0) {
       --s;
@@ -351,6 +351,7 @@ void TNotePad::PaintLine(QPainter& p, int64_t i, int64_t r, bool caretRow) {
       const int64_t w = TabPixelWidth(x + FFirstVisiblePix, U, tabCount);
       if (x >= -2 * U && FOptions.ShowTab) {
         p.setPen(ToQColor(FOptions.ColorTab));
+        penColor = clNone;
         Polyline(p, {Pt(xs + 1, y0), Pt(xs + 1, y0 + 2 * g), Pt(xs + U - 1, y0 + g), Pt(xs + 1, y0)});
       }
       x += w;
@@ -358,6 +359,7 @@ void TNotePad::PaintLine(QPainter& p, int64_t i, int64_t r, bool caretRow) {
       const int64_t w = CharPixelWidth(c);
       if (x >= -2 * U && FOptions.ShowSBSpace) {
         p.setPen(ToQColor(FOptions.ColorSBSpace));
+        penColor = clNone;
         const int64_t yb = y0 + (3 * g) / 2;
         Polyline(
             p, {Pt(xs + 1, yb), Pt(xs + 1, y0 + 2 * g), Pt(xs + w - 1, y0 + 2 * g), Pt(xs + w - 1, yb - 1)});
@@ -367,6 +369,7 @@ void TNotePad::PaintLine(QPainter& p, int64_t i, int64_t r, bool caretRow) {
       const int64_t w = CharPixelWidth(c);
       if (x >= -2 * U && FOptions.ShowDBSpace) {
         p.setPen(ToQColor(FOptions.ColorDBSpace));
+        penColor = clNone;
         Polyline(p, {Pt(xs + 1, y0), Pt(xs + 1, y0 + 2 * g), Pt(xs + w - 1, y0 + 2 * g), Pt(xs + w - 1, y0),
                      Pt(xs + 1, y0)});
       }
@@ -379,6 +382,7 @@ void TNotePad::PaintLine(QPainter& p, int64_t i, int64_t r, bool caretRow) {
         const TFontStyles style = StyleFromToken(tok);
         const QColor qc = ToQColor(color == clNone ? FOptions.ColorFore : color);
         p.setPen(qc);
+        penColor = clNone;
         p.setFont(StyledFont(style));
         int64_t cx = xs;
         for (char16_t nc : ControlCharName(c)) {
@@ -414,13 +418,19 @@ void TNotePad::PaintLine(QPainter& p, int64_t i, int64_t r, bool caretRow) {
             const int64_t ww = CharPixelWidth(ck);
             if (mask[ck] & FCodePage) {
               p.fillRect(RectLTRB(left, top, left + ww, top + FLineHeight), ToQColor(FOptions.ColorWideChar));
-              if (wx <= left + ww && FOptions.ShowWrapLine) wrapLine();
+              if (wx <= left + ww && FOptions.ShowWrapLine) {
+                wrapLine();
+                penColor = clNone;
+              }
             }
             left += ww;
           }
         }
-        p.setPen(ToQColor(color == clNone ? FOptions.ColorFore : color));
-        p.setFont(StyledFont(style));
+        const TColor ink = color == clNone ? FOptions.ColorFore : color;
+        if (ink != penColor) {
+          p.setPen(ToQColor(ink));
+          penColor = ink;
+        }
         DrawRun(p, style, xs, ty + FAscent,
                 std::u16string_view(line).substr(static_cast<size_t>(j), static_cast<size_t>(count)));
         if (style & fsUnderline) Line(p, xs, ty + FAscent, xs + runW, ty + FAscent);

@@ -4,6 +4,7 @@
 #include <QCursor>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QScrollBar>
@@ -559,6 +560,19 @@ void TNotePad::mousePressEvent(QMouseEvent* event) {
     FPanStart = event->globalPosition().toPoint();
     FPanVertical = VerticalBarInfo(ScrollState()).Max >= FVisibleLineCount;
     viewport()->setCursor(Qt::SizeAllCursor);
+    if (!FPanMark) {
+      auto* mark = new QLabel(FPanVertical ? QStringLiteral("\u2725") : QStringLiteral("\u2194"), viewport());
+      mark->setAlignment(Qt::AlignCenter);
+      mark->setFrameShape(QFrame::Box);
+      mark->setAutoFillBackground(true);
+      mark->resize(24, 24);
+      FPanMark = mark;
+    } else {
+      static_cast<QLabel*>(FPanMark)->setText(FPanVertical ? QStringLiteral("\u2725")
+                                                           : QStringLiteral("\u2194"));
+    }
+    FPanMark->move(event->position().toPoint() - QPoint(12, 12));
+    FPanMark->show();
     FPanTimer.start();
   }
   event->accept();
@@ -573,11 +587,24 @@ void TNotePad::PanStep(QPoint d) {
   }
   const int n = steps(d.x());
   for (int i = 0; i < n; ++i) HScroll(d.x() < 0 ? scLineUp : scLineDown);
+  // The pointer shows the direction; within 8 pixels an axis has none.
+  const bool h = std::abs(d.x()) > 8;
+  const bool v = FPanVertical && std::abs(d.y()) > 8;
+  Qt::CursorShape shape = Qt::SizeAllCursor;
+  if (h && v) {
+    shape = (d.x() > 0) == (d.y() > 0) ? Qt::SizeFDiagCursor : Qt::SizeBDiagCursor;
+  } else if (h) {
+    shape = Qt::SizeHorCursor;
+  } else if (v) {
+    shape = Qt::SizeVerCursor;
+  }
+  if (Panning()) viewport()->setCursor(shape);
 }
 
 void TNotePad::EndPanning() {
   if (!FPanTimer.isActive()) return;
   FPanTimer.stop();
+  if (FPanMark) FPanMark->hide();
   viewport()->setCursor(Qt::IBeamCursor);
 }
 

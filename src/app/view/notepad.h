@@ -122,6 +122,7 @@ class TNotePad : public QAbstractScrollArea {
   // the lines per notch, -1 for a page.
   void WheelBy(int delta, int scrollLines);
   bool Panning() const { return FPanTimer.isActive(); }
+  QWidget* PanningMark() const { return FPanMark; }
   // One step of panning with the pointer at offset d from where it started.
   void PanStep(QPoint d);
 
@@ -235,6 +236,8 @@ class TNotePad : public QAbstractScrollArea {
   // Panning with the middle button.
   QTimer FPanTimer;
   QPoint FPanStart;
+  // The small window that marks where panning started.
+  QWidget* FPanMark = nullptr;
   bool FPanVertical = false;
   // Style variants of the editor font, by style bits (bold, italic, strike-out).
   std::array<std::unique_ptr<QFont>, 16> FStyledFonts;

@@ -470,6 +470,13 @@ class NotePadTest : public QObject {
     QCOMPARE(v->FirstVisibleLine(), 7);
     v->WheelBy(-60, 3);
     QCOMPARE(v->FirstVisibleLine(), 10);
+    // A real wheel event goes the same way (the system's lines per notch).
+    const int64_t before = v->FirstVisibleLine();
+    QWheelEvent wheel(QPointF(50, 50), v->viewport()->mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(v->viewport(), &wheel);
+    QCOMPARE(v->FirstVisibleLine(), before + QApplication::wheelScrollLines());
+    v->VScroll(scThumb, 10);
     v->WheelBy(-120, -1);
     QCOMPARE(v->FirstVisibleLine(), 10 + vis - 3);
     // The rendered first row is the first visible one.
@@ -519,13 +526,17 @@ class NotePadTest : public QObject {
     v->LoadFromString(Lines(300));
     QTest::mouseClick(v->viewport(), Qt::MiddleButton, {}, QPoint(100, 100));
     QVERIFY(v->Panning());
+    QVERIFY(v->PanningMark() && v->PanningMark()->isVisible());
+    QVERIFY(v->PanningMark()->geometry().contains(QPoint(100, 100)));
     const int t = std::max(QApplication::startDragDistance(), 1);
     v->PanStep(QPoint(0, 8));
     QCOMPARE(v->FirstVisibleLine(), 0);
     v->PanStep(QPoint(0, 4 * t + 20));
     QCOMPARE(v->FirstVisibleLine(), (4 * t + 20) / 2 / t);
+    QCOMPARE(v->viewport()->cursor().shape(), Qt::SizeVerCursor);
     QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, QPoint(100, 100));
     QVERIFY(!v->Panning());
+    QVERIFY(!v->PanningMark()->isVisible());
     // In a short document the pointer below the start scrolls nothing.
     v->LoadFromString(Lines(3));
     QTest::mouseClick(v->viewport(), Qt::MiddleButton, {}, QPoint(100, 100));

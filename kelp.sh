@@ -12,7 +12,7 @@ cd "$here"
 
 packages=(build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-declarative-dev libonig-dev libgtest-dev libgmock-dev
-  fonts-ipafont-gothic)
+  fonts-ipafont-gothic libicu-dev)
 bench_packages=(libbenchmark-dev libqscintilla2-qt6-dev)
 
 as_root() {

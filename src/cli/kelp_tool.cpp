@@ -90,7 +90,7 @@ int Detect(const std::vector<std::string>& files, std::ostream& out, std::ostrea
 
 int Convert(const std::vector<std::string>& args, std::ostream& err) {
   std::optional<TFileCode> from, to;
-  std::optional<std::u16string> eol;
+  std::optional<std::u16string_view> eol;
   std::vector<std::string> files;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];

@@ -7,12 +7,12 @@ namespace kelp {
 
 namespace {
 constexpr size_t kUnit = sizeof(char16_t);
-}
+}  // namespace
 
 void TGapBuffer::MoveGap(int64_t pos) {
   if (pos == gap_start_) return;
   const int64_t gap = gap_end_ - gap_start_;
-  char16_t* b = buf_.get();
+  char16_t* b = Data();
   if (pos < gap_start_) {
     std::memmove(b + pos + gap, b + pos, static_cast<size_t>(gap_start_ - pos) * kUnit);
   } else {
@@ -27,14 +27,18 @@ void TGapBuffer::Reserve(int64_t n) {
   const int64_t gap = gap_end_ - gap_start_;
   if (gap >= n) return;
   const int64_t len = Length();
-  const int64_t slack = std::max<int64_t>({n, len / 8, 4096});
+  // A thirty-second of the text as slack: the copy is amortised over that
+  // many inserted units, and a large text costs little more than itself.
+  const int64_t slack = std::max<int64_t>((len + n) / 32, 4096);
   const int64_t cap = len + n + slack;
-  auto fresh = std::make_unique_for_overwrite<char16_t[]>(static_cast<size_t>(cap));
   const int64_t tail = cap_ - gap_end_;
-  if (gap_start_ > 0) std::memcpy(fresh.get(), buf_.get(), static_cast<size_t>(gap_start_) * kUnit);
-  if (tail > 0)
-    std::memcpy(fresh.get() + cap - tail, buf_.get() + gap_end_, static_cast<size_t>(tail) * kUnit);
-  buf_ = std::move(fresh);
+  // Head, gap and tail are written once each into storage reserved untouched.
+  std::u16string fresh;
+  fresh.reserve(static_cast<size_t>(cap));
+  fresh.append(Data(), static_cast<size_t>(gap_start_));
+  fresh.append(static_cast<size_t>(cap - tail - gap_start_), char16_t{0});
+  fresh.append(Data() + gap_end_, static_cast<size_t>(tail));
+  store_ = std::move(fresh);
   gap_end_ = cap - tail;
   cap_ = cap;
 }
@@ -47,7 +51,7 @@ void TGapBuffer::Insert(int64_t pos, const char16_t* s, int64_t n) {
     Reserve(n);
   }
   MoveGap(pos);
-  std::memcpy(buf_.get() + gap_start_, s, static_cast<size_t>(n) * kUnit);
+  std::memcpy(Data() + gap_start_, s, static_cast<size_t>(n) * kUnit);
   gap_start_ += n;
 }
 
@@ -58,13 +62,24 @@ void TGapBuffer::Remove(int64_t pos, int64_t n) {
 }
 
 void TGapBuffer::Clear() {
-  buf_.reset();
+  std::u16string().swap(store_);
   cap_ = gap_start_ = gap_end_ = 0;
+}
+
+void TGapBuffer::Adopt(std::u16string&& text) {
+  store_ = std::move(text);
+  gap_start_ = static_cast<int64_t>(store_.size());
+  // Within the capacity (no reallocation), and no more than the usual slack,
+  // so that spare capacity never written stays untouched.
+  const size_t slack = std::max<size_t>(store_.size() / 32, 4096);
+  store_.resize(std::min(store_.capacity(), store_.size() + slack));
+  cap_ = static_cast<int64_t>(store_.size());
+  gap_end_ = cap_;
 }
 
 void TGapBuffer::CopyTo(int64_t pos, int64_t n, char16_t* out) const {
   if (n <= 0) return;
-  const char16_t* b = buf_.get();
+  const char16_t* b = Data();
   const int64_t end = pos + n;
   if (end <= gap_start_) {
     std::memcpy(out, b + pos, static_cast<size_t>(n) * kUnit);
@@ -95,13 +110,13 @@ std::u16string_view TGapBuffer::View(int64_t pos, int64_t n) {
       MoveGap(pos + n);
     }
   }
-  const char16_t* p = pos < gap_start_ ? buf_.get() + pos : buf_.get() + pos + (gap_end_ - gap_start_);
+  const char16_t* p = pos < gap_start_ ? Data() + pos : Data() + pos + (gap_end_ - gap_start_);
   return std::u16string_view(p, static_cast<size_t>(n));
 }
 
 int64_t TGapBuffer::Find(char16_t c, int64_t from) const {
   const int64_t len = Length();
-  const char16_t* b = buf_.get();
+  const char16_t* b = Data();
   if (from < gap_start_) {
     const char16_t* p = std::char_traits<char16_t>::find(b + from, static_cast<size_t>(gap_start_ - from), c);
     if (p) return p - b;

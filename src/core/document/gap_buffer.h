@@ -15,13 +15,19 @@ class TGapBuffer {
   TGapBuffer() = default;
 
   int64_t Length() const { return cap_ - (gap_end_ - gap_start_); }
-  char16_t At(int64_t i) const { return i < gap_start_ ? buf_[i] : buf_[i + (gap_end_ - gap_start_)]; }
+  char16_t At(int64_t i) const {
+    return i < gap_start_ ? store_[static_cast<size_t>(i)]
+                          : store_[static_cast<size_t>(i + (gap_end_ - gap_start_))];
+  }
 
   void Insert(int64_t pos, const char16_t* s, int64_t n);
   void Insert(int64_t pos, std::u16string_view s) { Insert(pos, s.data(), static_cast<int64_t>(s.size())); }
   void Remove(int64_t pos, int64_t n);
   // Empties the text and releases its storage.
   void Clear();
+  // Takes text as the whole content, with its storage: the spare capacity of
+  // the string becomes the gap, and nothing is copied.
+  void Adopt(std::u16string&& text);
 
   std::u16string Substr(int64_t pos, int64_t n) const;
   std::u16string GetString() const { return Substr(0, Length()); }
@@ -38,7 +44,10 @@ class TGapBuffer {
   void MoveGap(int64_t pos);
   void Reserve(int64_t n);
 
-  std::unique_ptr<char16_t[]> buf_;
+  char16_t* Data() { return store_.data(); }
+  const char16_t* Data() const { return store_.data(); }
+
+  std::u16string store_;  // all of it, the gap included
   int64_t cap_ = 0;
   int64_t gap_start_ = 0;
   int64_t gap_end_ = 0;

@@ -385,14 +385,46 @@ std::u16string TNotePadString::GetSelTextIf() { return ConvertLF(GetSelText(), L
 
 void TNotePadString::SetText(std::u16string_view Value) {
   const TLineEnds before = FLineEnds;
-  std::u16string normalized;
-  std::u16string_view text = Value;
   if (Value.find(kCR) != std::u16string_view::npos) {
-    normalized = NormalizeLineEnds(Value, &FLineEnds);
-    text = normalized;
-  } else if (Value.find(kLF) != std::u16string_view::npos) {
+    std::u16string normalized = NormalizeLineEnds(Value, &FLineEnds);
+    ReplaceText(normalized, before, &normalized);
+    return;
+  }
+  if (Value.find(kLF) != std::u16string_view::npos) FLineEnds = lsLF;
+  ReplaceText(Value, before, nullptr);
+}
+
+void TNotePadString::SetText(std::u16string&& Value) {
+  std::u16string text = std::move(Value);
+  const TLineEnds before = FLineEnds;
+  if (text.find(kCR) != std::u16string::npos) {
+    // Normalise in place: the text only gets shorter.
+    size_t w = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+      const char16_t c = text[i];
+      if (c == kCR) {
+        if (i + 1 < text.size() && text[i + 1] == kLF) {
+          ++i;
+          FLineEnds = lsCRLF;
+        } else {
+          FLineEnds = lsCR;
+        }
+        text[w++] = kLF;
+      } else {
+        if (c == kLF) FLineEnds = lsLF;
+        text[w++] = c;
+      }
+    }
+    text.resize(w);
+  } else if (text.find(kLF) != std::u16string::npos) {
     FLineEnds = lsLF;
   }
+  ReplaceText(text, before, &text);
+}
+
+// Replaces the whole text by `text` (normalised) as one undoable step. When
+// `owned` holds the text, it is released once the buffer has a copy.
+void TNotePadString::ReplaceText(std::u16string_view text, TLineEnds before, std::u16string* owned) {
   BeginUpdate();
   TUndoData r;
   r.Position = 0;
@@ -407,13 +439,19 @@ void TNotePadString::SetText(std::u16string_view Value) {
   r.LineEndBefore = before;
   ResetText();
   if (FUpdateCount == 1 && !text.empty()) {
-    // The display lines are rebuilt from the text when this update ends.
-    FBuffer.Insert(0, text);
+    // The buffer takes the text (its storage, when it is ours to take), and the
+    // display lines are rebuilt from it when this update ends.
+    if (owned) {
+      FBuffer.Adopt(std::move(*owned));
+    } else {
+      FBuffer.Insert(0, text);
+    }
     FLinesStale = true;
     SetModified();
   } else {
     InsertString(text, false);
   }
+  if (owned) std::u16string().swap(*owned);  // really release what is left
   r.MarksAfter = FMarks;
   r.LineEndAfter = FLineEnds;
   FUndoList.Add(std::move(r));

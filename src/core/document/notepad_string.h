@@ -78,6 +78,11 @@ class TNotePadString {
   std::u16string GetTextCRLF() const;
   std::u16string GetReturnedString();
   void SetText(std::u16string_view Value);
+  // The same, for a text the caller gives away: its storage is freed as soon
+  // as the document has its own copy, before the lines are built.
+  void SetText(std::u16string&& Value);
+  void SetText(const std::u16string& Value) { SetText(std::u16string_view(Value)); }
+  void SetText(const char16_t* Value) { SetText(std::u16string_view(Value)); }
 
   // Selection.
   const TCaretPosition& StartCaret() const { return FStart; }
@@ -159,6 +164,7 @@ class TNotePadString {
   int64_t LineEndOffset(int64_t Y) const { return FStrings.StartOf(Y) + FStrings.LengthOf(Y); }
 
   // Primitives.
+  void ReplaceText(std::u16string_view text, TLineEnds before, std::u16string* owned);
   void ResetText();
   void DeleteSelected(bool box);
   void InsertString(std::u16string_view text, bool box);

@@ -14,6 +14,7 @@ constexpr char16_t kLF = u'\n';
 // text is as r found it).
 TUndoData TNotePadString::Complete(const TUndoData& r, bool onUndoStack) {
   TUndoData c = r;
+  c.WholeText = false;
   if (c.AddedIsText) {
     c.Added = FBuffer.GetString();
     c.AddedIsText = false;

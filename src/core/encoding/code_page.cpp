@@ -4,7 +4,6 @@
 
 #include <array>
 #include <bit>
-#include <bitset>
 #include <cerrno>
 #include <cstring>
 #include <memory>
@@ -190,23 +189,25 @@ void EncodeRun(iconv_t cd, std::u16string_view run, std::string& out, size_t& us
   }
 }
 
-// Per legacy code page, which code units come back unchanged.
+// Per legacy code page and code unit: kLost (does not come back), kIconv (iconv round-trips it) or
+// kWindowsByte (a single byte only the Windows table has).
+enum : uint8_t { kLost = 0, kIconv = 1, kWindowsByte = 2 };
 struct RoundTripTable {
   std::once_flag once;
-  std::bitset<65536> ok;
+  std::array<uint8_t, 65536> kind{};
 };
 std::array<RoundTripTable, kLegacyPages.size()> g_roundTrip;
 
-void BuildRoundTrip(int codePage, std::bitset<65536>& ok) {
+void BuildRoundTrip(int codePage, std::array<uint8_t, 65536>& ok) {
   Iconv enc = Open(IconvName(codePage), kUtf16Host);
   Iconv dec = Open(kUtf16Host, IconvName(codePage));
-  for (unsigned u = 0; u < 0x80; ++u) ok.set(u);
+  for (unsigned u = 0; u < 0x80; ++u) ok[u] = kIconv;
   if (!enc || !dec) return;
   for (unsigned u = 0x80; u < 0x10000; ++u) {
     const auto c = static_cast<char16_t>(u);
     if (IsSurrogate(c)) continue;
     if (WindowsOnlyUnit(codePage, c) >= 0) {
-      ok.set(u);
+      ok[u] = kWindowsByte;
       continue;
     }
     char16_t unit = c;
@@ -227,14 +228,23 @@ void BuildRoundTrip(int codePage, std::bitset<65536>& ok) {
     iconv(static_cast<iconv_t>(dec.get()), nullptr, nullptr, nullptr, nullptr);
     if (iconv(static_cast<iconv_t>(dec.get()), &src, &srcLeft, &dst, &dstLeft) == static_cast<size_t>(-1))
       continue;
-    if (sizeof back - dstLeft == 2 && back[0] == c) ok.set(u);
+    if (sizeof back - dstLeft == 2 && back[0] == c) ok[u] = kIconv;
   }
 }
 
-const std::bitset<65536>& RoundTrip(int index) {
+const std::array<uint8_t, 65536>& RoundTrip(int index) {
   RoundTripTable& t = g_roundTrip[static_cast<size_t>(index)];
-  std::call_once(t.once, [&] { BuildRoundTrip(kLegacyPages[static_cast<size_t>(index)], t.ok); });
-  return t.ok;
+  std::call_once(t.once, [&] { BuildRoundTrip(kLegacyPages[static_cast<size_t>(index)], t.kind); });
+  return t.kind;
+}
+
+int Base64Value(unsigned char c) {
+  if (c >= 'A' && c <= 'Z') return c - 'A';
+  if (c >= 'a' && c <= 'z') return c - 'a' + 26;
+  if (c >= '0' && c <= '9') return c - '0' + 52;
+  if (c == '+') return 62;
+  if (c == '/') return 63;
+  return -1;
 }
 
 // Characters UTF-7 writes as themselves; everything else goes into a
@@ -319,16 +329,65 @@ bool IsSupportedCodePage(int codePage) {
   return LegacyIndex(codePage) >= 0 || codePage == kCodePageUtf7 || codePage == kCodePageUtf8;
 }
 
+// Reads UTF-7. Bytes outside a shifted run stand for themselves (also "\\"
+// and "~", which strict readers refuse); 8-bit bytes become U+FFFD. A run
+// "+...": its Base64 letters give UTF-16 code units; a "-" right after it is
+// dropped. A run that is empty ("+" before anything but "-"), or that leaves
+// six or more bits, or bits that are not zero, is not well-formed UTF-7 and
+// gives one U+FFFD, so that readers can tell such text from real UTF-7.
+std::u16string DecodeUtf7(std::string_view bytes) {
+  std::u16string out;
+  out.reserve(bytes.size());
+  size_t i = 0;
+  const size_t n = bytes.size();
+  while (i < n) {
+    const auto b = static_cast<unsigned char>(bytes[i]);
+    if (b >= 0x80) {
+      out.push_back(kReplacement);
+      ++i;
+      continue;
+    }
+    if (b != '+') {
+      out.push_back(b);
+      ++i;
+      continue;
+    }
+    ++i;
+    if (i < n && bytes[i] == '-') {
+      out.push_back(u'+');
+      ++i;
+      continue;
+    }
+    uint32_t bits = 0;
+    int nbits = 0;
+    size_t letters = 0;
+    for (; i < n; ++i, ++letters) {
+      const int v = Base64Value(static_cast<unsigned char>(bytes[i]));
+      if (v < 0) break;
+      bits = (bits << 6) | static_cast<uint32_t>(v);
+      nbits += 6;
+      if (nbits >= 16) {
+        nbits -= 16;
+        out.push_back(static_cast<char16_t>((bits >> nbits) & 0xFFFF));
+      }
+    }
+    if (letters == 0 || nbits >= 6 || (bits & ((1u << nbits) - 1)) != 0) out.push_back(kReplacement);
+    if (i < n && bytes[i] == '-') ++i;
+  }
+  return out;
+}
+
 bool CodeUnitRoundTrips(int codePage, char16_t c) {
   codePage = Normalize(codePage);
   const int index = LegacyIndex(codePage);
   if (index < 0) return true;
-  return RoundTrip(index).test(c);
+  return RoundTrip(index)[c] != kLost;
 }
 
 std::u16string CodePageToUnicode(int codePage, std::string_view bytes) {
   codePage = Normalize(codePage);
   if (codePage == kCodePageUtf8) return Utf8ToUtf16(bytes);
+  if (codePage == kCodePageUtf7) return DecodeUtf7(bytes);
   return Decode(codePage, bytes);
 }
 
@@ -348,7 +407,7 @@ std::string UnicodeToCodePage(int codePage, std::u16string_view text, bool* used
   }
   if (codePage == kCodePageUtf7) return EncodeUtf7(text, usedDefault);
 
-  const std::bitset<65536>& ok = RoundTrip(LegacyIndex(codePage));
+  const std::array<uint8_t, 65536>& kind = RoundTrip(LegacyIndex(codePage));
   Iconv cd = Open(IconvName(codePage), kUtf16Host);
   std::string out(text.size() * 2 + 16, '\0');
   size_t used = 0;
@@ -366,13 +425,12 @@ std::string UnicodeToCodePage(int codePage, std::u16string_view text, bool* used
   };
   for (size_t i = 0; i < text.size(); ++i) {
     const char16_t c = text[i];
-    if (c < 0x80) continue;
-    const int single = WindowsOnlyUnit(codePage, c);
-    if (single < 0 && ok.test(c) && cd) continue;
+    const uint8_t k = kind[c];
+    if (k == kIconv && cd) continue;
     flushRun(i);
     if (out.size() - used < 2) out.resize(out.size() * 2 + 64);
-    if (single >= 0) {
-      out[used++] = static_cast<char>(single);
+    if (k == kWindowsByte) {
+      out[used++] = static_cast<char>(WindowsOnlyUnit(codePage, c));
     } else {
       out[used++] = '?';
       if (usedDefault) *usedDefault = true;

@@ -19,7 +19,9 @@ bool IsSupportedCodePage(int codePage);
 // one per byte, except where the Windows tables define single bytes that
 // iconv rejects: in 932, 80, A0 and FD to FF give U+0080, U+F8F0 and U+F8F1
 // to U+F8F3; in 1252 and 1251 the undefined bytes give the code unit of the
-// same value. Code page 950 is iconv's BIG5.
+// same value; in UTF-7 an ASCII byte that does not fit (such as "\\" or "~"
+// outside a shifted run) stays itself.
+// Code page 950 is iconv's BIG5.
 std::u16string CodePageToUnicode(int codePage, std::string_view bytes);
 
 // Encodes UTF-16. A character the code page cannot hold, or one that would

@@ -5,6 +5,8 @@
 
 #include <cerrno>
 
+#include "encoding/regular_file.h"
+
 namespace kelp {
 
 namespace {
@@ -44,6 +46,10 @@ struct Candidate {
   bool alive = true;
   size_t pos = 0;
   size_t count = 0;
+  Candidate& At(size_t i) {
+    pos = i;
+    return *this;
+  }
 };
 
 // Reads one UTF-8 character at c.pos; returns false when it is not well formed.
@@ -150,12 +156,12 @@ int DetectCode(std::string_view bytes, size_t len) {
   };
 
   for (size_t i = 0; i < n; ++i) {
-    if (!eightBit) {
-      if (b[i] >= 0x80) {
-        eightBit = true;
-      } else if (b[i] == 0x1B && i + 2 < n && IsJisDesignation(b[i + 1], b[i + 2])) {
-        return kDetectJis;
-      } else if (utf7Alive && utf7Pos <= i) {
+    if (b[i] < 0x80) {
+      // A 7-bit byte is a whole character for every multi-byte candidate that
+      // is ready to read, so only JIS and UTF-7 look at it.
+      if (eightBit) continue;
+      if (b[i] == 0x1B && i + 2 < n && IsJisDesignation(b[i + 1], b[i + 2])) return kDetectJis;
+      if (utf7Alive && utf7Pos <= i) {
         const size_t p = utf7Pos;
         utf7Pos = p + 1;
         if (b[p] == '+') {
@@ -174,12 +180,16 @@ int DetectCode(std::string_view bytes, size_t len) {
           utf7Alive = false;
         }
       }
+      continue;
     }
-    if (utf8.alive && utf8.pos <= i && !StepUtf8(b, n, utf8)) kill(utf8);
-    if (sjis.alive && sjis.pos <= i && !StepShiftJis(b, n, sjis)) kill(sjis);
-    if (euc.alive && euc.pos <= i && !StepEuc(b, n, euc)) kill(euc);
+    eightBit = true;  // from here on JIS and UTF-7 are no longer examined
+    // A candidate that is ready reads its next character here (its position
+    // was not moved over the 7-bit bytes before).
+    if (utf8.alive && utf8.pos <= i && !StepUtf8(b, n, utf8.At(i))) kill(utf8);
+    if (sjis.alive && sjis.pos <= i && !StepShiftJis(b, n, sjis.At(i))) kill(sjis);
+    if (euc.alive && euc.pos <= i && !StepEuc(b, n, euc.At(i))) kill(euc);
 
-    if (eightBit && live <= 1) {
+    if (live <= 1) {
       if (utf8.alive) return kDetectUtf8;
       if (sjis.alive) return kDetectShiftJis;
       if (euc.alive) return kDetectEuc;
@@ -218,7 +228,7 @@ TFileCode FileCodeOfDetection(int result) {
 }
 
 bool IsTextFile(const std::string& path) {
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  const int fd = OpenRegularFile(path);
   if (fd < 0) return false;
   unsigned char buf[32];
   size_t got = 0;

@@ -7,6 +7,8 @@
 #include <atomic>
 #include <cerrno>
 #include <climits>
+#include <cstdio>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -81,24 +83,29 @@ bool Sync(int fd) {
   return fsync(fd) == 0;
 }
 
-mode_t NewFileMode() {
-  const mode_t mask = umask(0);
-  umask(mask);
-  return 0666 & ~mask;
-}
-
-int CreateTemp(const std::string& dir, const std::string& base, std::string& tempPath) {
+// Creates a new, unique file in `dir` with the permission bits `mode` (the
+// umask applies, as to any new file).
+int CreateTemp(const std::string& dir, const std::string& base, mode_t mode, std::string& tempPath) {
   const WriteFaults* faults = Faults();
   if (faults && faults->createTemp) {
     errno = EACCES;
     return -1;
   }
-  std::string pattern = dir + "/." + base + ".kelp-XXXXXX";
-  std::vector<char> buf(pattern.begin(), pattern.end());
-  buf.push_back('\0');
-  const int fd = mkostemp(buf.data(), O_CLOEXEC);
-  if (fd >= 0) tempPath.assign(buf.data());
-  return fd;
+  static std::atomic<unsigned> counter{0};
+  std::random_device random;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    char suffix[32];
+    std::snprintf(suffix, sizeof suffix, "%08x%04x", random(), counter.fetch_add(1) & 0xFFFF);
+    const std::string candidate = dir + "/." + base + ".kelp-" + suffix;
+    const int fd = open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    if (fd >= 0) {
+      tempPath = candidate;
+      return fd;
+    }
+    if (errno != EEXIST) return -1;
+  }
+  errno = EEXIST;
+  return -1;
 }
 
 bool ReadAll(int fd, std::string& out) {
@@ -117,7 +124,7 @@ bool ReadAll(int fd, std::string& out) {
 // Rewrites the file itself, for folders where no new file can be made. The
 // old contents are kept in memory and written back if the new ones fail.
 bool WriteInPlace(const std::string& target, bool exists, std::string_view bytes) {
-  const int fd = open(target.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, NewFileMode());
+  const int fd = open(target.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
   if (fd < 0) return false;
   std::string old;
   if (exists && !ReadAll(fd, old)) {
@@ -168,22 +175,24 @@ bool WriteFileReplacing(const std::string& path, std::string_view bytes) {
 
   const std::string dir = DirName(target);
   std::string temp;
-  const int fd = CreateTemp(dir, BaseName(target), temp);
+  // Until it gets the original's bits, the new contents are readable by the
+  // owner only; a new file gets the usual bits under the umask.
+  const int fd = CreateTemp(dir, BaseName(target), exists ? 0600 : 0666, temp);
   if (fd < 0) {
     if (errno == EACCES || errno == EPERM || errno == EROFS) return WriteInPlace(target, exists, bytes);
     return false;
   }
   long long written = 0;
   bool ok = WriteAll(fd, bytes, written);
-  if (ok) {
-    const mode_t mode = exists ? (st.st_mode & 07777) : NewFileMode();
-    if (exists && fchown(fd, st.st_uid, st.st_gid) != 0) {
-      // Only the group may change for an unprivileged owner; keep what we can.
+  if (ok && exists) {
+    if (fchown(fd, st.st_uid, st.st_gid) != 0) {
+      // An unprivileged owner may only keep the group; keep what can be kept.
       if (fchown(fd, static_cast<uid_t>(-1), st.st_gid) != 0) {
       }
     }
-    ok = fchmod(fd, mode) == 0 && Sync(fd);
+    ok = fchmod(fd, st.st_mode & 07777) == 0;
   }
+  ok = ok && Sync(fd);
   if (close(fd) != 0) ok = false;
   if (ok) {
     const WriteFaults* faults = Faults();

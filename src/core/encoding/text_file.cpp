@@ -13,6 +13,7 @@
 #include "encoding/detect_code.h"
 #include "encoding/euc_codec.h"
 #include "encoding/jis_codec.h"
+#include "encoding/regular_file.h"
 #include "encoding/safe_write.h"
 
 namespace kelp {
@@ -20,30 +21,6 @@ namespace kelp {
 namespace {
 
 constexpr size_t kReadLimit = 2147483647;
-
-bool ReadLimited(const std::string& path, std::string& bytes) {
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
-  bool ok = true;
-  const off_t size = lseek(fd, 0, SEEK_END);
-  if (size > 0) bytes.reserve(std::min<size_t>(static_cast<size_t>(size), kReadLimit));
-  if (lseek(fd, 0, SEEK_SET) != 0) ok = false;
-  char buf[1 << 16];
-  while (ok && bytes.size() < kReadLimit) {
-    const size_t want = std::min(sizeof buf, kReadLimit - bytes.size());
-    const ssize_t r = read(fd, buf, want);
-    if (r < 0) {
-      if (errno == EINTR) continue;
-      ok = false;
-    } else if (r == 0) {
-      break;
-    } else {
-      bytes.append(buf, static_cast<size_t>(r));
-    }
-  }
-  close(fd);
-  return ok;
-}
 
 // With replaceNul every U+0000 becomes a space; without it any U+0000 empties
 // the text. Either way hadNul tells that one was there.
@@ -189,7 +166,7 @@ std::u16string LoadTextFile(const std::string& path, TFileCode& code, bool repla
   hadNul = false;
   std::string bytes;
   try {
-    if (!ReadLimited(path, bytes)) {
+    if (!ReadRegularFile(path, kReadLimit, bytes)) {
       failed = true;
       return {};
     }

@@ -12,7 +12,8 @@ namespace kelp {
 // are always base64-encoded, so that the result never holds a line break.
 std::string IniUtf7Encode(std::u16string_view text);
 
-// Strict UTF-7 decoding: nullopt when the bytes are not well-formed UTF-7.
+// UTF-7 decoding: nullopt when the bytes are not well-formed UTF-7 (or decode
+// to U+FFFD, which the platform decoder gives for ill-formed input).
 std::optional<std::u16string> IniUtf7Decode(std::string_view bytes);
 
 // The text of a settings file: UTF-16 LE/BE and UTF-8 with their marks; a file

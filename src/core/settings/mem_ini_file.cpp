@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "base/file_bytes.h"
-#include "settings/atomic_file.h"
+#include "encoding/safe_write.h"
 #include "settings/ini_codec.h"
 
 namespace kelp {
@@ -27,10 +27,6 @@ int HexDigit(char16_t c) {
 }
 
 std::u16string Ascii(std::string_view s) { return std::u16string(s.begin(), s.end()); }
-
-}  // namespace
-
-namespace {
 
 // Sign, then "$" or "0x" for hexadecimal; `bits` is 32 or 64.
 bool ParseInteger(std::u16string_view text, int bits, int64_t& value) {
@@ -93,10 +89,47 @@ bool TMemIniFile::Same(std::u16string_view a, std::u16string_view b) const {
          });
 }
 
+std::u16string TMemIniFile::IndexKey(std::u16string_view name) const {
+  std::u16string key(name);
+  if (!case_sensitive_)
+    for (char16_t& c : key) c = FoldAscii(c);
+  return key;
+}
+
 const TMemIniFile::Section* TMemIniFile::Find(std::u16string_view section) const {
-  for (const auto& s : sections_)
-    if (Same(s.name, section)) return &s;
-  return nullptr;
+  const auto it = index_.find(IndexKey(section));
+  return it == index_.end() ? nullptr : &*it->second;
+}
+
+TMemIniFile::Section* TMemIniFile::Add(std::u16string_view section) {
+  sections_.push_back({std::u16string(section), {}});
+  index_.emplace(IndexKey(section), std::prev(sections_.end()));
+  return &sections_.back();
+}
+
+TMemIniFile::TMemIniFile(const TMemIniFile& other)
+    : file_name_(other.file_name_), case_sensitive_(other.case_sensitive_), sections_(other.sections_) {
+  Reindex();
+}
+
+TMemIniFile& TMemIniFile::operator=(const TMemIniFile& other) {
+  if (this != &other) {
+    file_name_ = other.file_name_;
+    case_sensitive_ = other.case_sensitive_;
+    sections_ = other.sections_;
+    Reindex();
+  }
+  return *this;
+}
+
+void TMemIniFile::Reindex() {
+  index_.clear();
+  for (auto it = sections_.begin(); it != sections_.end(); ++it) index_.emplace(IndexKey(it->name), it);
+}
+
+void TMemIniFile::Clear() {
+  sections_.clear();
+  index_.clear();
 }
 
 TMemIniFile::Section* TMemIniFile::Find(std::u16string_view section) {
@@ -120,10 +153,7 @@ std::u16string TMemIniFile::ReadString(std::u16string_view section, std::u16stri
 void TMemIniFile::WriteString(std::u16string_view section, std::u16string_view ident,
                               std::u16string_view value) {
   Section* s = Find(section);
-  if (!s) {
-    sections_.push_back({std::u16string(section), {}});
-    s = &sections_.back();
-  }
+  if (!s) s = Add(section);
   for (auto& kv : s->keys) {
     if (Same(kv.first, ident)) {
       kv.second = std::u16string(value);
@@ -184,7 +214,10 @@ std::vector<std::u16string> TMemIniFile::ReadSection(std::u16string_view section
 }
 
 void TMemIniFile::EraseSection(std::u16string_view section) {
-  std::erase_if(sections_, [&](const Section& s) { return Same(s.name, section); });
+  const auto it = index_.find(IndexKey(section));
+  if (it == index_.end()) return;
+  sections_.erase(it->second);
+  index_.erase(it);
 }
 
 void TMemIniFile::DeleteKey(std::u16string_view section, std::u16string_view ident) {
@@ -194,16 +227,16 @@ void TMemIniFile::DeleteKey(std::u16string_view section, std::u16string_view ide
 
 std::u16string TMemIniFile::GetText() const {
   std::u16string text;
-  for (size_t i = 0; i < sections_.size(); ++i) {
-    if (i > 0) text += u"\n";
-    text += u"[" + sections_[i].name + u"]\n";
-    for (const auto& kv : sections_[i].keys) text += kv.first + u"=" + kv.second + u"\n";
+  for (const Section& section : sections_) {
+    if (!text.empty()) text += u"\n";
+    text += u"[" + section.name + u"]\n";
+    for (const auto& kv : section.keys) text += kv.first + u"=" + kv.second + u"\n";
   }
   return text;
 }
 
 void TMemIniFile::SetText(std::u16string_view text) {
-  sections_.clear();
+  Clear();
   Section* current = nullptr;
   size_t pos = 0;
   while (pos < text.size()) {
@@ -219,10 +252,7 @@ void TMemIniFile::SetText(std::u16string_view text) {
     if (line.front() == u'[' && line.back() == u']' && line.size() >= 2) {
       const std::u16string_view name = Trim(line.substr(1, line.size() - 2));
       current = Find(name);  // a repeated section continues the first one
-      if (!current) {
-        sections_.push_back({std::u16string(name), {}});
-        current = &sections_.back();
-      }
+      if (!current) current = Add(name);
       continue;
     }
     if (!current) continue;  // lines before the first section belong to none
@@ -238,7 +268,7 @@ void TMemIniFile::SetText(std::u16string_view text) {
 
 bool TMemIniFile::UpdateFile() {
   if (file_name_.empty()) return false;
-  return WriteFileAtomically(file_name_, EncodeIniFileText(GetText()));
+  return WriteFileReplacing(file_name_, EncodeIniFileText(GetText()));
 }
 
 std::u16string Utf7Stored(std::u16string_view value) { return Ascii(IniUtf7Encode(value)); }

@@ -7,9 +7,11 @@
 // the first "=" of its line, blanks included.
 
 #include <cstdint>
+#include <list>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -20,6 +22,10 @@ class TMemIniFile {
   // Reads the file when it exists; an empty file name gives an empty file.
   explicit TMemIniFile(std::string file_name = {}, bool case_sensitive = false);
   virtual ~TMemIniFile() = default;
+  TMemIniFile(const TMemIniFile& other);
+  TMemIniFile& operator=(const TMemIniFile& other);
+  TMemIniFile(TMemIniFile&&) noexcept = default;  // list iterators stay valid across a move
+  TMemIniFile& operator=(TMemIniFile&&) noexcept = default;
 
   const std::string& FileName() const { return file_name_; }
   bool CaseSensitive() const { return case_sensitive_; }
@@ -43,13 +49,14 @@ class TMemIniFile {
   std::vector<std::u16string> ReadSection(std::u16string_view section) const;  // the keys
   void EraseSection(std::u16string_view section);
   void DeleteKey(std::u16string_view section, std::u16string_view ident);
-  void Clear() { sections_.clear(); }
+  void Clear();
 
   // The whole file as text, and parsing a text into the file (replacing it).
   std::u16string GetText() const;
   void SetText(std::u16string_view text);
 
-  // Writes the whole file (atomically); false when it could not be written.
+  // Writes the whole file into a temporary file that then replaces it, so that
+  // a crash or a failure leaves the old file; false when it was not written.
   virtual bool UpdateFile();
 
  private:
@@ -58,13 +65,17 @@ class TMemIniFile {
     std::vector<std::pair<std::u16string, std::u16string>> keys;
   };
   bool Same(std::u16string_view a, std::u16string_view b) const;
+  std::u16string IndexKey(std::u16string_view name) const;
   const Section* Find(std::u16string_view section) const;
   Section* Find(std::u16string_view section);
+  Section* Add(std::u16string_view section);
+  void Reindex();
   const std::u16string* FindValue(std::u16string_view section, std::u16string_view ident) const;
 
   std::string file_name_;
   bool case_sensitive_ = false;
-  std::vector<Section> sections_;
+  std::list<Section> sections_;  // in first-written order
+  std::unordered_map<std::u16string, std::list<Section>::iterator> index_;
 };
 
 // Parses an integer the way ReadInteger (ReadInt64) does; false when it is not

@@ -117,9 +117,9 @@ struct TKelpSettings {
 
 // What the editor control and the main window give as defaults.
 struct TEditorDefaults {
-  std::u16string FontName = u"IPAGothic";
-  int32_t FontHeight = 16;  // pixels
-  int32_t FontSize = 12;    // points, the print font's default
+  std::u16string FontName = u"IPAGothic";  // the editor font of a new view
+  int32_t FontHeight = 13;                 // pixels: 10 points at 96 dots per inch
+  int32_t FontSize = 10;                   // points, the print font's default
   TWindowSettings Window;
 };
 

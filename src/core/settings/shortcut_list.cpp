@@ -1,5 +1,6 @@
 #include "settings/shortcut_list.h"
 
+#include <algorithm>
 #include <set>
 
 namespace kelp {
@@ -175,6 +176,34 @@ const std::vector<std::u16string>& ShortCutKeyList() {
     return out;
   }();
   return list;
+}
+
+TShortCutTexts ShortCutTextsOf(const TShortCutList& list) {
+  TShortCutTexts texts;
+  for (int i = 0; i < kShortCutCount; ++i)
+    if (!kShortCutEntries[i].IsHeader()) texts[i] = ShortCutToText(list.Values[i]);
+  return texts;
+}
+
+void ApplyShortCutTexts(const TShortCutTexts& texts, TShortCutList& list) {
+  for (int i = 0; i < kShortCutCount; ++i)
+    if (!kShortCutEntries[i].IsHeader()) list.Values[i] = TextToShortCut(texts[i]);
+}
+
+std::u16string ShownShortCutText(std::u16string_view text) {
+  const auto& keys = ShortCutKeyList();
+  if (std::find(keys.begin(), keys.end(), text) != keys.end()) return std::u16string(text);
+  return std::u16string(kNoShortCutText);
+}
+
+std::array<bool, kShortCutCount> DuplicateShortCutRows(const TShortCutTexts& texts) {
+  std::array<bool, kShortCutCount> dup{};
+  for (int i = 0; i < kShortCutCount; ++i) {
+    if (texts[i].empty() || texts[i] == kNoShortCutText) continue;
+    for (int j = i + 1; j < kShortCutCount; ++j)
+      if (texts[j] == texts[i]) dup[i] = dup[j] = true;
+  }
+  return dup;
 }
 
 }  // namespace kelp

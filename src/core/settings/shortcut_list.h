@@ -53,4 +53,17 @@ inline constexpr std::u16string_view kNoShortCutText = u"(なし)";
 // The 135 texts the dialog offers, "(なし)" first.
 const std::vector<std::u16string>& ShortCutKeyList();
 
+// The rows of the shortcut dialog: one text per entry, empty for headers.
+using TShortCutTexts = std::array<std::u16string, kShortCutCount>;
+// SetShortCutList: the text of every entry's shortcut.
+TShortCutTexts ShortCutTextsOf(const TShortCutList& list);
+// GetShortCutList: every non-header entry takes the value of its row's text
+// ("(なし)" gives 0); headers keep the values they had in `list`.
+void ApplyShortCutTexts(const TShortCutTexts& texts, TShortCutList& list);
+// What a row shows: its text when the key list offers it, otherwise "(なし)".
+std::u16string ShownShortCutText(std::u16string_view text);
+// Rows whose text (neither empty nor "(なし)") equals another row's text; OK is
+// enabled only when there is none.
+std::array<bool, kShortCutCount> DuplicateShortCutRows(const TShortCutTexts& texts);
+
 }  // namespace kelp

@@ -42,11 +42,21 @@ bool TNotePadParser::TextAt(int64_t pos, std::u16string_view s) const {
   return std::equal(s.begin(), s.end(), FText + pos);
 }
 
+TLineData* TNotePadParser::Record(int64_t index) {
+  // Passes run line after line, so the record asked for is nearly always one
+  // of the last two handed out.
+  for (RecordCache& r : FRecords)
+    if (r.index == index) return r.line;
+  RecordCache& older = FRecords[0].stamp < FRecords[1].stamp ? FRecords[0] : FRecords[1];
+  older = {index, FNotePadString.LineAt(index), ++FRecordStamp};
+  return older.line;
+}
+
 template <bool Color>
 void TNotePadParser::ParseLine(int64_t num) {
   FText = FNotePadString.Chars();
   FTextLen = FNotePadString.CharCount();
-  FLine = FNotePadString.LineAt(num);
+  FLine = Record(num);
   FLine->EndToken = 0;
   FLine->EndElement = 0;
   FLine->ParseDataString.clear();
@@ -56,7 +66,7 @@ void TNotePadParser::ParseLine(int64_t num) {
   FPrevToken = 0;
   TTokenCode carried = 0;
   if (num >= 1) {
-    const TLineData* prev = FNotePadString.LineAt(num - 1);
+    const TLineData* prev = Record(num - 1);
     carried = prev->EndToken;
     FElement = FLine->EndElement = prev->EndElement;
     if (!prev->ParseDataString.empty()) FParseDataString = FLine->ParseDataString = prev->ParseDataString;
@@ -86,12 +96,14 @@ void TNotePadParser::ParseLine(int64_t num) {
   while (FParsePos < FParseEnd) {
     const int64_t p = FParsePos;
     ParseToken(true);
-    if (FParsePos == p) {
-      // A token that consumed nothing only hands over to the next rule; never twice in a row.
-      if (++stalls < 2) continue;
+    // A token may consume nothing (an empty here-document marker) and hand over
+    // to the next rule, but never twice in a row.
+    if (FParsePos != p) {
+      stalls = 0;
+    } else if (++stalls >= 2) {
       ++FParsePos;
+      stalls = 0;
     }
-    stalls = 0;
     if constexpr (Color) {
       // A word that runs on over the wrap point is never a keyword, on either line.
       if (FToken == tk::kWord && FLine->EndToken == 0) {
@@ -119,14 +131,13 @@ int64_t TNotePadParser::ParseRange(int64_t start1, int64_t end1) {
   int64_t i = end1;
   while (i < count - 1) {
     ++i;
-    const TLineData* line = FNotePadString.LineAt(i);
+    const TLineData* line = Record(i);
     const TTokenCode endToken = line->EndToken;
     const uint16_t endElement = line->EndElement;
     const std::u16string data = line->ParseDataString;
     const TTokenCode prevToken = line->PrevToken;
     ParseLineState(i);
     if (i == count - 1) break;
-    line = FNotePadString.LineAt(i);
     if (line->EndToken == endToken && line->EndElement == endElement && line->ParseDataString == data &&
         line->PrevToken == prevToken)
       break;

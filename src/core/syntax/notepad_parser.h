@@ -106,6 +106,16 @@ class TNotePadParser {
  private:
   template <bool Color>
   void ParseLine(int64_t num);
+  // The record of display line `index`; records stay put while a parser lives.
+  TLineData* Record(int64_t index);
+
+  struct RecordCache {
+    int64_t index = -1;
+    TLineData* line = nullptr;
+    uint64_t stamp = 0;
+  };
+  RecordCache FRecords[2];
+  uint64_t FRecordStamp = 0;
 };
 
 }  // namespace kelp

@@ -11,6 +11,13 @@
 #include "document/notepad_string.h"
 #include "width/char_width.h"
 
+namespace kelp {
+inline void PrintTo(const TCaretPosition& c, std::ostream* os) {
+  *os << "{Position " << c.Position << ", X " << c.X << ", Y " << c.Y << "}";
+}
+inline void PrintTo(const TNativePoint& p, std::ostream* os) { *os << "(" << p.X << ", " << p.Y << ")"; }
+}  // namespace kelp
+
 namespace kelp::test {
 
 inline void UseFixedWidths() { ResetCharPixelWidths(std::make_shared<TFixedWidthMeasurer>(8, 16), 8); }

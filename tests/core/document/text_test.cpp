@@ -43,14 +43,46 @@ TEST_F(DocTest, SetTextNormalisesLineEndsAndTheLastKindWins) {
       {u"", u"", lsLF, lsLF},
   };
   for (const auto& c : cases) {
-    TNotePadString d;
-    if (c.before != lsCRLF) d.SetText(c.before == lsCR ? u"x\ry" : u"x\ny");
-    ASSERT_EQ(d.LineEnds(), c.before);
-    d.SetText(c.in);
-    EXPECT_EQ(d.GetText(), c.stored);
-    EXPECT_EQ(d.LineEnds(), c.after);
-    test::ExpectConsistentLines(d);
+    for (bool given : {false, true}) {  // a text lent, and a text given away
+      TNotePadString d;
+      if (c.before != lsCRLF) d.SetText(c.before == lsCR ? u"x\ry" : u"x\ny");
+      ASSERT_EQ(d.LineEnds(), c.before);
+      if (given) {
+        d.SetText(std::u16string(c.in));
+      } else {
+        d.SetText(std::u16string_view(c.in));
+      }
+      EXPECT_EQ(d.GetText(), c.stored);
+      EXPECT_EQ(d.LineEnds(), c.after);
+      test::ExpectConsistentLines(d);
+      // Typing into an adopted text works like any other.
+      d.SetSelStart(1);
+      d.SetSelEnd(1);
+      d.SetSelText(u"#");
+      EXPECT_EQ(d.GetText(), std::u16string(c.stored).insert(std::min<size_t>(1, d.TextLength() - 1), u"#"));
+      d.Undo();
+      d.Undo();
+      EXPECT_EQ(d.GetText(), c.before == lsCRLF ? u"" : u"x\ny");
+    }
   }
+}
+
+TEST(ParseDataString, ReadsAndAssignsLikeAString) {
+  TLineData a;
+  EXPECT_TRUE(a.ParseDataString.empty());
+  a.ParseDataString = u"EOT";
+  TLineData b = a;  // an own copy
+  b.ParseDataString = std::u16string(u"END");
+  EXPECT_EQ(a.ParseDataString, u"EOT");
+  EXPECT_EQ(b.ParseDataString.size(), 3u);
+  const std::u16string s = a.ParseDataString;
+  const std::u16string_view v = b.ParseDataString;
+  EXPECT_EQ(s + std::u16string(v), u"EOTEND");
+  b.ParseDataString = u"";
+  EXPECT_TRUE(b.ParseDataString.empty());
+  EXPECT_FALSE(a.ParseDataString == b.ParseDataString);
+  a.ParseDataString.clear();
+  EXPECT_TRUE(a.ParseDataString == b.ParseDataString);
 }
 
 TEST_F(DocTest, TextOutWithTheThreeConventions) {

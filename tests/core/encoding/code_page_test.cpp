@@ -52,6 +52,12 @@ TEST(CodePage, DecodesWithTheWindowsSingleBytes) {
       {kCodePageUtf8, "\xE3\x81\x82\xFF", u"あ\uFFFD"},
       {kCodePageUtf7, "Hi +ZeVnLIqe-", u"Hi 日本語"},
       {kCodePageUtf7, "1 +- 1", u"1 + 1"},
+      {kCodePageUtf7, "~/C:\\x +ZeU-~", u"~/C:\\x 日~"},  // ASCII strict readers refuse is kept
+      {kCodePageUtf7, "+2D3eAA-x", u"\U0001F600x"},       // a pair across one run
+      {kCodePageUtf7, "a+b\\c", u"a\uFFFD\\c"},           // six bits left over: not UTF-7
+      {kCodePageUtf7, "+ZZZ-", u"\u6596\uFFFD"},          // left-over bits not zero
+      {kCodePageUtf7, "a+ b", u"a\uFFFD b"},              // an empty run
+      {kCodePageUtf7, "\xE3+", u"\uFFFD\uFFFD"},          // 8-bit byte; "+" at the end
   };
   for (const auto& c : cases)
     EXPECT_EQ(CodePageToUnicode(c.page, c.bytes), c.text) << c.page << " " << c.bytes;

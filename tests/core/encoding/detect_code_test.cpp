@@ -1,6 +1,7 @@
 #include "encoding/detect_code.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -101,6 +102,8 @@ TEST_F(IsTextFileTest, LowBytesAndUtf16Marks) {
   EXPECT_FALSE(IsTextFile(Write("nul", std::string("a\0", 2))));
   EXPECT_FALSE(IsTextFile((dir_ / "missing").string()));
   EXPECT_FALSE(IsTextFile(dir_.string()));  // a folder cannot be read
+  ASSERT_EQ(mkfifo((dir_ / "pipe").c_str(), 0600), 0);
+  EXPECT_FALSE(IsTextFile((dir_ / "pipe").string()));  // and a pipe is not waited for
 }
 
 }  // namespace

@@ -1,10 +1,13 @@
 #include "encoding/text_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <algorithm>
 #include <string>
 
 #include "core/encoding/temp_dir.h"
+#include "encoding/regular_file.h"
 
 namespace kelp {
 namespace {
@@ -98,13 +101,27 @@ TEST_F(TextFileTest, LoadPathsAndNulRules) {
 }
 
 TEST_F(TextFileTest, UnreadableFileFails) {
-  for (const std::string& path : {Path("missing"), dir_.string()}) {
+  ASSERT_EQ(mkfifo(Path("pipe").c_str(), 0600), 0);  // would block a plain read
+  for (const std::string& path : {Path("missing"), dir_.string(), Path("pipe"), std::string("/dev/zero")}) {
     TFileCode code = fcNONE;
     bool failed = false, hadNul = true;
     EXPECT_EQ(LoadTextFile(path, code, true, failed, hadNul), u"") << path;
     EXPECT_TRUE(failed) << path;
     EXPECT_FALSE(hadNul) << path;
   }
+}
+
+// The reader stops at its limit (2,147,483,647 bytes for text files).
+TEST_F(TextFileTest, ReadStopsAtTheLimit) {
+  const std::string bytes(200000, 'x');
+  const std::string path = Write("big", bytes);
+  std::string got;
+  for (size_t limit : {size_t(0), size_t(1), size_t(65536), size_t(199999), size_t(200000), size_t(500000)}) {
+    ASSERT_TRUE(ReadRegularFile(path, limit, got)) << limit;
+    EXPECT_EQ(got.size(), std::min(limit, bytes.size())) << limit;
+  }
+  EXPECT_FALSE(ReadRegularFile(Path("missing"), 10, got));
+  EXPECT_TRUE(got.empty());
 }
 
 struct SaveCase {

@@ -1,11 +1,10 @@
 #include "settings/file_history.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 
 #include <set>
 
+#include "scoped_write_faults.h"
 #include "temp_dir.h"
 
 namespace kelp {
@@ -95,14 +94,11 @@ TEST(FileHistory, AFailedWriteGivesTheHistoryUp) {
   ASSERT_TRUE(h.PruneHistory([](const std::u16string&) { return true; }));
   const std::string before = ReadBytes(his);
 
-  signal(SIGXFSZ, SIG_IGN);
-  rlimit old{};
-  getrlimit(RLIMIT_FSIZE, &old);
-  rlimit small = old;
-  small.rlim_cur = 64;
-  setrlimit(RLIMIT_FSIZE, &small);
-  const bool written = h.PruneHistory([](const std::u16string&) { return true; });
-  setrlimit(RLIMIT_FSIZE, &old);
+  bool written = true;
+  {
+    testing::ScopedWriteFaults full({.writeLimit = 64});
+    written = h.PruneHistory([](const std::u16string&) { return true; });
+  }
 
   EXPECT_FALSE(written);
   EXPECT_FALSE(h.Enabled());

@@ -1,13 +1,13 @@
 #include "settings/settings_model.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
 
+#include "scoped_write_faults.h"
+#include "settings/ini_codec.h"
 #include "settings/settings_store.h"
 #include "temp_dir.h"
 
@@ -138,6 +138,19 @@ bool SaveAll(TSettingsStore& store, const TKelpSettings& s) {
   return store.SaveSettings(s) && store.WriteHistIni(s) && store.SaveShortcuts(s.Shortcuts);
 }
 
+// Writes with all three writers, turns the file into bytes and back, reads.
+TKelpSettings RoundTripInMemory(const TKelpSettings& s, const TKelpSettings& defaults) {
+  TMemIniFileW written;
+  WriteSettingsSections(written, s);
+  WriteHistorySections(written, s);
+  WriteShortcutSection(written, s.Shortcuts);
+  TMemIniFileW read;
+  read.SetText(DecodeIniFileBytes(EncodeIniFileText(written.GetText())));
+  TKelpSettings out = defaults;
+  ReadSettings(read, out);
+  return out;
+}
+
 TEST(SettingsModel, EveryValueRoundTripsThroughTheWriters) {
   TempDir dir;
   const TKelpSettings defaults = DefaultSettings();
@@ -146,10 +159,7 @@ TEST(SettingsModel, EveryValueRoundTripsThroughTheWriters) {
     TKelpSettings one = defaults;
     change.apply(one);
     ASSERT_NE(one, defaults) << change.what;  // the change really changes something
-    TSettingsStore store(dir.File("one.ini"));
-    std::filesystem::remove(store.FileName());
-    ASSERT_TRUE(SaveAll(store, one));
-    EXPECT_EQ(store.Load(defaults), one) << change.what;
+    EXPECT_EQ(RoundTripInMemory(one, defaults), one) << change.what;
     change.apply(all);
   }
   TSettingsStore store(dir.File("all.ini"));
@@ -274,37 +284,39 @@ TEST(SettingsModel, WritersKeepTheKeysOfOtherWriters) {
 }
 
 TEST(SettingsModel, AFailedWriteLocksTheFileAndLeavesItIntact) {
+  const WriteFaults faults[] = {
+      {.writeLimit = 512},  // the disk fills up half-way through the new file
+      {.sync = true},
+      {.rename = true},
+  };
+  for (const auto& fault : faults) {
+    TempDir dir;
+    TSettingsStore store(dir.File("kelp.ini"));
+    TKelpSettings s = DefaultSettings();
+    ASSERT_TRUE(SaveAll(store, s));
+    const std::string before = ReadBytes(store.FileName());
+    ASSERT_GT(before.size(), 2000u);
+
+    s.View.TabCount = 2;
+    bool written = true;
+    {
+      testing::ScopedWriteFaults failing(fault);
+      written = store.SaveSettings(s);
+    }
+    EXPECT_FALSE(written);
+    EXPECT_TRUE(store.WriteLocked());
+    EXPECT_EQ(ReadBytes(store.FileName()), before);
+    EXPECT_FALSE(store.WriteHistIni(s));  // locked for the rest of the run
+    EXPECT_FALSE(store.SaveShortcuts(s.Shortcuts));
+    EXPECT_FALSE(store.SaveGrep({}));
+    EXPECT_EQ(ReadBytes(store.FileName()), before);
+    size_t files = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.Path())) ++files;
+    EXPECT_EQ(files, 1u);  // no temporary file left behind
+  }
   TempDir dir;
-  TSettingsStore store(dir.File("kelp.ini"));
-  TKelpSettings s = DefaultSettings();
-  ASSERT_TRUE(SaveAll(store, s));
-  const std::string before = ReadBytes(store.FileName());
-  ASSERT_GT(before.size(), 2000u);
-
-  // Let the file system refuse a file as long as the settings file.
-  signal(SIGXFSZ, SIG_IGN);
-  rlimit old{};
-  getrlimit(RLIMIT_FSIZE, &old);
-  rlimit small = old;
-  small.rlim_cur = 512;
-  setrlimit(RLIMIT_FSIZE, &small);
-  s.View.TabCount = 2;
-  const bool written = store.SaveSettings(s);
-  setrlimit(RLIMIT_FSIZE, &old);
-
-  EXPECT_FALSE(written);
-  EXPECT_TRUE(store.WriteLocked());
-  EXPECT_EQ(ReadBytes(store.FileName()), before);
-  EXPECT_FALSE(store.WriteHistIni(s));  // locked for the rest of the run
-  EXPECT_FALSE(store.SaveShortcuts(s.Shortcuts));
-  EXPECT_FALSE(store.SaveGrep({}));
-  EXPECT_EQ(ReadBytes(store.FileName()), before);
-  size_t files = 0;
-  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.Path())) ++files;
-  EXPECT_EQ(files, 1u);  // no temporary file left behind
-
   TSettingsStore nowhere(dir.File("missing-folder/kelp.ini"));
-  EXPECT_FALSE(nowhere.SaveSettings(s));
+  EXPECT_FALSE(nowhere.SaveSettings(DefaultSettings()));
   EXPECT_TRUE(nowhere.WriteLocked());
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "base/utf.h"
@@ -105,6 +106,37 @@ TEST(ShortCutList, LoadedShortcutsApplyOnlyWithoutDuplicates) {
   EXPECT_TRUE(list.CanApply());
   list.Values[0] = list.Values[10] = 0x4041;  // headers never count
   EXPECT_TRUE(list.CanApply());
+}
+
+TEST(ShortCutList, DialogRows) {
+  TShortCutList list = TShortCutList::Defaults();
+  list.Values[16] = 0x8046;  // Alt+F from the settings file: the key list has no Alt keys
+  list.Values[0] = 0x1234;   // a header keeps whatever it holds
+  TShortCutTexts rows = ShortCutTextsOf(list);
+  EXPECT_EQ(rows[0], u"");
+  EXPECT_EQ(rows[22], u"Ctrl+F");
+  EXPECT_EQ(rows[4], u"");
+  EXPECT_EQ(ShownShortCutText(rows[16]), u"(なし)");  // shown as none ...
+  EXPECT_EQ(ShownShortCutText(rows[22]), u"Ctrl+F");
+  EXPECT_EQ(ShownShortCutText(rows[4]), u"(なし)");
+  TShortCutList back = list;
+  ApplyShortCutTexts(rows, back);
+  EXPECT_EQ(back, list);  // ... but kept when its row is not edited
+
+  // 置換 takes Ctrl+F while 検索 keeps it: both rows conflict until one changes.
+  rows[25] = u"Ctrl+F";
+  auto dup = DuplicateShortCutRows(rows);
+  EXPECT_TRUE(dup[22]);
+  EXPECT_TRUE(dup[25]);
+  EXPECT_EQ(std::count(dup.begin(), dup.end(), true), 2);
+  rows[22] = u"(なし)";
+  rows[23] = u"(なし)";  // none may be chosen for any number of rows
+  dup = DuplicateShortCutRows(rows);
+  EXPECT_EQ(std::count(dup.begin(), dup.end(), true), 0);
+  ApplyShortCutTexts(rows, back);
+  EXPECT_EQ(back.Values[22], 0);
+  EXPECT_EQ(back.Values[25], 16454);
+  EXPECT_EQ(back.Values[0], 0x1234);
 }
 
 }  // namespace

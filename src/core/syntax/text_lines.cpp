@@ -12,10 +12,10 @@ TTextLines::TTextLines(std::u16string text, int64_t wrapWidth) : FText(std::move
     const int64_t end = lf == std::u16string::npos ? n : static_cast<int64_t>(lf);
     int64_t s = pos;
     while (wrapWidth > 0 && end - s > wrapWidth) {
-      FLines.push_back({false, leWrap, s, wrapWidth, 0, 0, {}, 0});
+      FLines.push_back({false, leWrap, 0, 0, 0, s, wrapWidth, {}});
       s += wrapWidth;
     }
-    FLines.push_back({false, lf == std::u16string::npos ? leNone : leLF, s, end - s, 0, 0, {}, 0});
+    FLines.push_back({false, lf == std::u16string::npos ? leNone : leLF, 0, 0, 0, s, end - s, {}});
     if (lf == std::u16string::npos) break;
     pos = end + 1;
   }
@@ -27,18 +27,18 @@ TTextLines TTextLines::Marked(std::u16string_view marked, char16_t wrapMark) {
   for (char16_t c : marked) {
     if (c == wrapMark) {
       const int64_t here = static_cast<int64_t>(t.FText.size());
-      t.FLines.push_back({false, leWrap, start, here - start, 0, 0, {}, 0});
+      t.FLines.push_back({false, leWrap, 0, 0, 0, start, here - start, {}});
       start = here;
       continue;
     }
     t.FText += c;
     if (c == u'\n') {
       const int64_t here = static_cast<int64_t>(t.FText.size()) - 1;
-      t.FLines.push_back({false, leLF, start, here - start, 0, 0, {}, 0});
+      t.FLines.push_back({false, leLF, 0, 0, 0, start, here - start, {}});
       start = here + 1;
     }
   }
-  t.FLines.push_back({false, leNone, start, static_cast<int64_t>(t.FText.size()) - start, 0, 0, {}, 0});
+  t.FLines.push_back({false, leNone, 0, 0, 0, start, static_cast<int64_t>(t.FText.size()) - start, {}});
   return t;
 }
 

@@ -12,8 +12,7 @@
 #include <algorithm>
 
 #include "app/view/qt_measurer.h"
-#include "syntax/reparse.h"
-#include "view/document_target.h"
+#include "syntax/document_lines.h"
 #include "width/char_width.h"
 
 namespace kelp {
@@ -142,8 +141,7 @@ void TNotePad::SetEditMode(THighlightMode Value) {
   const TNotePadMode* m = &ModeOf(Value);
   if (m == FCurrentMode) return;
   FCurrentMode = m;
-  TDocumentTarget target(*FStr);
-  ParseAllLines(*FCurrentMode, target);
+  ParseWholeDocument(*FCurrentMode, *FStr);
   RepaintAll();
 }
 
@@ -211,8 +209,7 @@ void TNotePad::LoadFromString(std::u16string_view Value) {
   FModified = false;
   AttachModified();
   // The whole text is new: every line is parsed from the top.
-  TDocumentTarget target(*FStr);
-  ParseAllLines(*FCurrentMode, target);
+  ParseWholeDocument(*FCurrentMode, *FStr);
   RepaintAll();
 }
 
@@ -363,9 +360,7 @@ void TNotePad::SetSearchIgCase(bool Value) {
 }
 
 void TNotePad::OnDocumentNeedParse() {
-  TDocumentTarget target(*FStr);
-  const TReparseResult r = ParseChangedLines(*FCurrentMode, target, FStr->ChangedStart(), FStr->ChangedEnd());
-  if (r.Spilled) RepaintAll();
+  if (ParseDocumentChange(*FCurrentMode, *FStr).Spilled) RepaintAll();
 }
 
 void TNotePad::OnDocumentChanged() {

@@ -11,8 +11,8 @@
 #include "encoding/code_page_mask.h"
 #include "search/search_bm.h"
 #include "syntax/char_class.h"
+#include "syntax/document_lines.h"
 #include "syntax/notepad_parser.h"
-#include "view/document_target.h"
 #include "view/search_marks.h"
 #include "width/char_width.h"
 
@@ -228,7 +228,7 @@ void TNotePad::PaintAll(QPainter& p, const QRegion& region) {
   if (FShowRuler && region.intersects(RectLTRB(0, 0, cw, FLineHeight)))
     PaintRuler(p, RectLTRB(0, 0, cw, FLineHeight));
 
-  TDocumentTarget target(*FStr);
+  TDocumentLines target(*FStr);
   const std::unique_ptr<TNotePadParser> parser = FCurrentMode->NewParser(target);
   const int64_t count = FStr->Count();
   int64_t n = 1;

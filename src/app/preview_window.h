@@ -1,23 +1,26 @@
 #pragma once
-// The program's window until the main window exists: shows one file read-only.
+// The program's window until the full main window exists: one editor view
+// showing one file.
 
 #include <QMainWindow>
 
-class QPlainTextEdit;
-
 namespace kelp {
+
+class TwNotePad;
 
 class PreviewWindow : public QMainWindow {
   Q_OBJECT
  public:
   explicit PreviewWindow(QWidget* parent = nullptr);
 
-  // Shows the file's text; false (and a message in the window) when it cannot be read.
+  // Reads the file (encoding detected), chooses the syntax mode by its name
+  // and shows it; false (and a message in the view) when it cannot be read.
   bool OpenFile(const QString& path);
   QString ShownText() const;
+  TwNotePad* NotePad() const { return NotePad1; }
 
  private:
-  QPlainTextEdit* view_;
+  TwNotePad* NotePad1;
 };
 
 }  // namespace kelp

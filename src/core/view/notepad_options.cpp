@@ -7,7 +7,7 @@ namespace {
 using ColorField = TColor TNotePadOptions::*;
 using StyleField = TFontStyles TNotePadOptions::*;
 
-constexpr ColorField kColorFields[kTokenElementCount] = {
+constexpr ColorField kColorFields[kNotePadElementCount] = {
     &TNotePadOptions::ColorControl, &TNotePadOptions::ColorHighlight,  &TNotePadOptions::ColorSymbol,
     &TNotePadOptions::ColorString,  &TNotePadOptions::ColorInteger,    &TNotePadOptions::ColorComment,
     &TNotePadOptions::ColorReserve, &TNotePadOptions::ColorReserve2,   &TNotePadOptions::ColorReserve3,
@@ -17,7 +17,7 @@ constexpr ColorField kColorFields[kTokenElementCount] = {
     &TNotePadOptions::ColorUnicode, &TNotePadOptions::ColorLink,       &TNotePadOptions::ColorHtmlTag,
     &TNotePadOptions::ColorPrefix,  &TNotePadOptions::ColorHere,
 };
-constexpr StyleField kStyleFields[kTokenElementCount] = {
+constexpr StyleField kStyleFields[kNotePadElementCount] = {
     &TNotePadOptions::StyleControl, &TNotePadOptions::StyleHighlight,  &TNotePadOptions::StyleSymbol,
     &TNotePadOptions::StyleString,  &TNotePadOptions::StyleInteger,    &TNotePadOptions::StyleComment,
     &TNotePadOptions::StyleReserve, &TNotePadOptions::StyleReserve2,   &TNotePadOptions::StyleReserve3,

@@ -59,7 +59,7 @@ enum TTokenElement : uint8_t {
   tePrefix,
   teHere,
 };
-inline constexpr int kTokenElementCount = 23;
+inline constexpr int kNotePadElementCount = 23;
 
 // The element a token code is drawn with; -1 for codes that belong to none
 // (spaces, state codes, unknown codes).
@@ -112,7 +112,7 @@ struct TNotePadOptions {
               StyleDBKana = 0, StyleDBKanji = 0, StyleSBKana = 0, StyleUnicode = 0, StyleLink = 0,
               StyleHtmlTag = 0, StylePrefix = 0, StyleHere = 0;
 
-  // The colour and style fields of element e (0 .. kTokenElementCount - 1).
+  // The colour and style fields of element e (0 .. kNotePadElementCount - 1).
   TColor& ElementColor(int e);
   TColor ElementColor(int e) const { return const_cast<TNotePadOptions*>(this)->ElementColor(e); }
   TFontStyles& ElementStyle(int e);

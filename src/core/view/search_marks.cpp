@@ -2,9 +2,14 @@
 
 #include <algorithm>
 
-#include "view/document_target.h"
+#include "syntax/document_lines.h"
 
 namespace kelp {
+
+namespace {
+// The whole text in one piece, valid until the next edit.
+const char16_t* DocumentChars(TNotePadString& doc) { return TDocumentLines(doc).Chars(); }
+}  // namespace
 
 void MarkPlainMatches(TNotePadString& doc, int64_t index, TSearchBM& searcher, std::u16string_view text,
                       bool igCase, TTokenCode* tokens) {

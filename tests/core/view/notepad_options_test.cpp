@@ -63,7 +63,7 @@ TEST(NotePadOptions, TokenCodesMapToTheirElements) {
 TEST(NotePadOptions, ElementFieldsFollowTheElementOrder) {
   TNotePadOptions o;
   // A bare view has no token colours or styles.
-  for (int e = 0; e < kTokenElementCount; ++e) {
+  for (int e = 0; e < kNotePadElementCount; ++e) {
     EXPECT_EQ(o.ElementColor(e), clNone);
     EXPECT_EQ(o.ElementStyle(e), 0);
   }

@@ -11,6 +11,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 
+#include "app/view/notepad_input_host.h"
 #include "app/view/qt_measurer.h"
 #include "syntax/document_lines.h"
 #include "width/char_width.h"
@@ -35,17 +36,15 @@ TNotePad::TNotePad(QWidget* parent)
   connect(&FPanTimer, &QTimer::timeout, this, [this] { PanStep(QCursor::pos() - FPanStart); });
 
   // What the first window creation does.
-  FStr->SetOnChanged([this](TNotePadString&) { OnDocumentChanged(); });
+  FStr->SetOnChanged([this](TNotePadString&) {
+    OnDocumentChanged();
+    UpdateCaret();
+  });
   FStr->SetOnNeedParse([this](TNotePadString&) { OnDocumentNeedParse(); });
   FStr->SetTabCount(FOptions.TabCount);
   UpdateFontMetrics();
+  InitInput();
   ClearAll();
-}
-
-TNotePad::~TNotePad() {
-  FStr->SetOnChanged(nullptr);
-  FStr->SetOnNeedParse(nullptr);
-  FStr->SetOnModified(nullptr);
 }
 
 // ------------------------------------------------------------------ options
@@ -427,6 +426,7 @@ bool TNotePad::ApplyScroll(const TScrollPosition& p) {
   FFirstVisiblePix = p.FirstPix;
   UpdateScrollBars();
   RepaintAll();
+  UpdateCaret();
   return true;
 }
 
@@ -569,6 +569,8 @@ void TNotePad::mousePressEvent(QMouseEvent* event) {
     FPanMark->move(event->position().toPoint() - QPoint(12, 12));
     FPanMark->show();
     FPanTimer.start();
+  } else if (event->button() == Qt::LeftButton) {
+    LeftPress(event);
   }
   event->accept();
 }

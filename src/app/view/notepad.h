@@ -17,6 +17,9 @@
 #include <string>
 
 #include "document/notepad_string.h"
+#include "input/geometry.h"
+#include "input/key_handler.h"
+#include "input/mouse_select.h"
 #include "syntax/notepad_mode.h"
 #include "view/notepad_options.h"
 #include "view/view_geometry.h"
@@ -28,6 +31,7 @@ namespace kelp {
 enum TReturnCode : uint8_t { rcCR = 0, rcLF = 1, rcCRLF = 2 };
 
 class TNotePadParser;
+class TNotePadInputHost;
 
 class TNotePad : public QAbstractScrollArea {
   Q_OBJECT
@@ -101,6 +105,25 @@ class TNotePad : public QAbstractScrollArea {
   void SubSelect(int64_t AStart, int64_t AEnd);
   void ReplaseWithoutSelect(std::u16string_view Value, int64_t AStart, int64_t ALength);
 
+  // ---- clipboard
+  void Copy();
+  void Cut();
+  void Paste();
+  bool CanPaste() const;
+
+  // ---- caret and input
+  // Places the caret at the caret end of the selection and tells the input method.
+  void UpdateCaret();
+  // The caret's rectangle in client pixels; empty while it is hidden.
+  QRect CaretRect() const { return FCaretHided ? QRect() : FCaretRect; }
+  TViewGeometry InputGeometry() const;
+  TWordInfo WordAt(int64_t X, int64_t Y);
+  bool JumpOrSelectWord(int64_t X);
+  TNativePoint CompletePoint();
+  TKeyHandler& KeyHandler() { return *FKeys; }
+  const QString& Preedit() const { return FPreedit; }
+  QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+
   // ---- marks
   int64_t MarkCount() const { return FStr->MarkCount(); }
   void AddMark();
@@ -144,7 +167,8 @@ class TNotePad : public QAbstractScrollArea {
   // Client x of the character at pixel offset p of a row.
   int64_t TextX(int64_t p) const { return FLeftBarWidth + 5 + p - FFirstVisiblePix; }
 
-  // Paints the whole client area as a paint request would, and returns it.
+  // Paints the whole client area as a paint request would, but without the
+  // caret and the input method's composition, and returns it.
   QImage RenderView();
   // How many full repaints were requested since construction (for tests of
   // what a change repaints).
@@ -166,6 +190,15 @@ class TNotePad : public QAbstractScrollArea {
   void wheelEvent(QWheelEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
+  // Opens a link or an existing path with the desktop's handler.
+  virtual void OpenJumpTarget(const std::u16string& target);
   void scrollContentsBy(int dx, int dy) override;
 
   bool UpdateWrapWidth();
@@ -188,6 +221,10 @@ class TNotePad : public QAbstractScrollArea {
   void OnVerticalAction(int action);
   void OnHorizontalAction(int action);
   void EndPanning();
+  void PaintCaretAndPreedit(QPainter& p);
+  void InitInput();
+  void LeftPress(QMouseEvent* event);
+  void InsertTyped(char16_t c);
 
   // Painting (notepad_paint.cpp).
   static void MarkBackgroundStale();
@@ -249,6 +286,15 @@ class TNotePad : public QAbstractScrollArea {
   TNotePadParser* FPaintParser = nullptr;
   int64_t FFullRepaints = 0;
   QRegion FInvalidated;
+
+  // Caret, keys, mouse and input method (notepad_input.cpp).
+  std::unique_ptr<TNotePadInputHost> FInputHost;
+  std::unique_ptr<TKeyHandler> FKeys;
+  std::unique_ptr<TMouseSelector> FMouse;
+  QRect FCaretRect;
+  QString FPreedit;
+  int FPreeditCursor = 0;
+  friend class TNotePadInputHost;
 };
 
 }  // namespace kelp

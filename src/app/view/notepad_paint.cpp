@@ -190,6 +190,7 @@ void TNotePad::paintEvent(QPaintEvent* event) {
   {
     QPainter p(&BackBuffer());
     PaintAll(p, region);
+    PaintCaretAndPreedit(p);
   }
   QPainter screen(viewport());
   for (const QRect& r : region) screen.drawImage(r.topLeft(), BackBuffer(), r);

@@ -1,0 +1,332 @@
+// The editor view's caret, keys, mouse, clipboard commands and input method.
+
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QInputMethod>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTextCharFormat>
+#include <QUrl>
+#include <algorithm>
+
+#include "app/clipboard/clipboard_edit.h"
+#include "app/clipboard/clipboard_text.h"
+#include "app/view/notepad.h"
+#include "app/view/notepad_input_host.h"
+#include "input/selection.h"
+#include "view/line_parser.h"
+
+namespace kelp {
+
+namespace {
+
+TShiftState ShiftOf(Qt::KeyboardModifiers m) {
+  TShiftState s;
+  s.Shift = m & Qt::ShiftModifier;
+  s.Ctrl = m & Qt::ControlModifier;
+  s.Alt = m & Qt::AltModifier;
+  return s;
+}
+
+TEditKey EditKeyOf(int key, Qt::KeyboardModifiers m) {
+  switch (key) {
+    case Qt::Key_Left:
+      return TEditKey::Left;
+    case Qt::Key_Right:
+      return TEditKey::Right;
+    case Qt::Key_Up:
+      return TEditKey::Up;
+    case Qt::Key_Down:
+      return TEditKey::Down;
+    case Qt::Key_PageUp:
+      return TEditKey::PageUp;
+    case Qt::Key_PageDown:
+      return TEditKey::PageDown;
+    case Qt::Key_Home:
+      return TEditKey::Home;
+    case Qt::Key_End:
+      return TEditKey::End;
+    case Qt::Key_Insert:
+      return TEditKey::Insert;
+    case Qt::Key_Delete:
+      return TEditKey::Delete;
+    case Qt::Key_Clear:
+      return TEditKey::Clear;
+    case Qt::Key_5:
+      return (m & Qt::KeypadModifier) ? TEditKey::Clear : TEditKey::Other;
+    default:
+      return TEditKey::Other;
+  }
+}
+
+QColor ColorOf(TColor c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+
+QString QStr(std::u16string_view s) {
+  return QString(reinterpret_cast<const QChar*>(s.data()), static_cast<qsizetype>(s.size()));
+}
+
+}  // namespace
+
+TNotePad::~TNotePad() {
+  FStr->SetOnChanged(nullptr);
+  FStr->SetOnNeedParse(nullptr);
+  FStr->SetOnModified(nullptr);
+}
+
+void TNotePad::InitInput() {
+  FInputHost = std::make_unique<TNotePadInputHost>(*this);
+  FKeys = std::make_unique<TKeyHandler>(*FStr, *FInputHost);
+  FMouse = std::make_unique<TMouseSelector>(*FStr, *FInputHost, *FKeys);
+  setAttribute(Qt::WA_InputMethodEnabled);
+  viewport()->setMouseTracking(true);
+}
+
+TViewGeometry TNotePad::InputGeometry() const {
+  TViewGeometry g;
+  g.LeftBarWidth = FLeftBarWidth;
+  g.LineHeight = FLineHeight;
+  g.ShowRuler = FShowRuler;
+  g.FirstVisibleLine = FFirstVisibleLine;
+  g.FirstVisiblePix = FFirstVisiblePix;
+  g.LineMargin = FOptions.LineMargin;
+  g.Ascent = FAscent;
+  g.Descent = FDescent;
+  g.Unit = FFontWidth;
+  return g;
+}
+
+TWordInfo TNotePad::WordAt(int64_t X, int64_t Y) {
+  return kelp::WordAt(
+      *FStr,
+      [](std::u16string_view line, int64_t position) {
+        TLineParser p(line, position);
+        return TLineToken{p.Start(), p.Length(), p.Previous(), p.GetCanJump()};
+      },
+      X, Y);
+}
+
+bool TNotePad::JumpOrSelectWord(int64_t X) { return FMouse->JumpOrSelectWord(X); }
+
+TNativePoint TNotePad::CompletePoint() { return kelp::CompletePoint(*FStr, InputGeometry()); }
+
+void TNotePad::OpenJumpTarget(const std::u16string& target) {
+  const QString t = QStr(target);
+  const QFileInfo fi(t);
+  QDesktopServices::openUrl(fi.exists() ? QUrl::fromLocalFile(fi.absoluteFilePath())
+                                        : QUrl::fromUserInput(t));
+}
+
+// ------------------------------------------------------------------ caret
+
+void TNotePad::UpdateCaret() {
+  if (!FKeys) return;
+  const TCaretPlace c = CaretClientPlace(*FStr, InputGeometry(), FStr->SelEndPos());
+  const QRect old = CaretRect();
+  FCaretRect = QRect(static_cast<int>(c.X), static_cast<int>(c.Y), 2, static_cast<int>(FAscent + FDescent));
+  FCaretHided = !c.Visible;
+  if (!old.isNull()) InvalidateRect(old.adjusted(-1, 0, 1, 0));
+  if (!FCaretHided) {
+    QRect r = FCaretRect.adjusted(-1, 0, 1, 0);
+    if (!FPreedit.isEmpty()) r.setRight(viewport()->width());
+    InvalidateRect(r);
+  }
+  if (hasFocus()) QGuiApplication::inputMethod()->update(Qt::ImQueryAll);
+}
+
+void TNotePad::PaintCaretAndPreedit(QPainter& p) {
+  if (FCaretHided || !hasFocus()) return;
+  int x = FCaretRect.x();
+  const int top = FCaretRect.y();
+  if (!FPreedit.isEmpty()) {
+    const QFontMetrics fm(FFont);
+    const int w = fm.horizontalAdvance(FPreedit);
+    p.fillRect(QRect(x, top, w, FCaretRect.height()), ColorOf(FOptions.ColorBack));
+    p.setFont(FFont);
+    p.setPen(ColorOf(FOptions.ColorFore));
+    const int base = top + static_cast<int>(FAscent);
+    p.drawText(x, base, FPreedit);
+    p.drawLine(x, base + 2, x + w, base + 2);
+    x += fm.horizontalAdvance(FPreedit.left(std::clamp<int>(FPreeditCursor, 0, int(FPreedit.size()))));
+  }
+  p.fillRect(QRect(x, top, 2, FCaretRect.height()), ColorOf(FOptions.ColorFore));
+}
+
+// ------------------------------------------------------------------ clipboard
+
+void TNotePad::Copy() { ClipboardCopy(*FStr); }
+void TNotePad::Cut() {
+  FColKeeping = -1;
+  ClipboardCut(*FStr);
+}
+void TNotePad::Paste() {
+  FColKeeping = -1;
+  ClipboardPaste(*FStr);
+}
+bool TNotePad::CanPaste() const { return kelp::CanPaste(); }
+
+// ------------------------------------------------------------------ keys
+
+void TNotePad::keyPressEvent(QKeyEvent* event) {
+  EndPanning();
+  FKeys->SetKeepCol(FOptions.KeepCol);
+  FKeys->SetAutoIndent(FOptions.AutoIndent);
+  const Qt::KeyboardModifiers m = event->modifiers();
+  const TShiftState s = ShiftOf(m);
+  if (event->matches(QKeySequence::Copy)) return Copy();
+  if (event->matches(QKeySequence::Cut)) return Cut();
+  if (event->matches(QKeySequence::Paste)) return Paste();
+  if (event->matches(QKeySequence::SelectAll)) return SelectAll();
+  if (event->matches(QKeySequence::Undo)) return Undo();
+  if (event->matches(QKeySequence::Redo)) return Redo();
+  const TEditKey k = EditKeyOf(event->key(), m);
+  if (k != TEditKey::Other) {
+    FKeys->HandleKeyDown(k, s);
+    event->accept();
+    return;
+  }
+  char16_t c = 0;
+  switch (event->key()) {
+    case Qt::Key_Backspace:
+      c = kCharBackspace;
+      break;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+      c = kCharTab;
+      break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      c = kCharEnter;
+      break;
+    default:
+      break;
+  }
+  if (c != 0) {
+    TShiftState cs = s;
+    if (event->key() == Qt::Key_Backtab) cs.Shift = true;
+    if (FKeys->InputChar(c, cs)) return event->accept();
+  }
+  const QString text = event->text();
+  if (!text.isEmpty() && !s.Ctrl && text.at(0).isPrint()) {
+    for (QChar ch : text) FKeys->InputChar(ch.unicode(), s);
+    return event->accept();
+  }
+  QAbstractScrollArea::keyPressEvent(event);
+}
+
+bool TNotePad::focusNextPrevChild(bool) { return false; }
+
+void TNotePad::focusInEvent(QFocusEvent* event) {
+  QAbstractScrollArea::focusInEvent(event);
+  UpdateCaret();
+}
+
+// ------------------------------------------------------------------ mouse
+
+void TNotePad::LeftPress(QMouseEvent* event) {
+  const QPoint pt = event->position().toPoint();
+  FMouse->Press(pt.x(), pt.y(), ShiftOf(event->modifiers()));
+}
+
+void TNotePad::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint pt = event->position().toPoint();
+  const bool captured = event->buttons() & Qt::LeftButton;
+  const TMouseCursor c = FMouse->Move(pt.x(), pt.y(), captured);
+  if (!Panning()) {
+    switch (c) {
+      case TMouseCursor::Arrow:
+        viewport()->setCursor(Qt::ArrowCursor);
+        break;
+      case TMouseCursor::IBeam:
+        viewport()->setCursor(Qt::IBeamCursor);
+        break;
+      case TMouseCursor::HSplit:
+        viewport()->setCursor(Qt::SplitHCursor);
+        break;
+      case TMouseCursor::Default:
+        viewport()->unsetCursor();
+        break;
+    }
+  }
+  event->accept();
+}
+
+void TNotePad::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) {
+    const QPoint pt = event->position().toPoint();
+    FMouse->Release(pt.x(), pt.y());
+  }
+  event->accept();
+}
+
+void TNotePad::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) {
+    const QPoint pt = event->position().toPoint();
+    FMouse->DoubleClick(pt.x(), pt.y(), ShiftOf(event->modifiers()));
+  }
+  event->accept();
+}
+
+// ------------------------------------------------------------------ input method
+
+void TNotePad::InsertTyped(char16_t c) { FKeys->InputChar(c, TShiftState{}); }
+
+void TNotePad::inputMethodEvent(QInputMethodEvent* event) {
+  const QString commit = event->commitString();
+  if (event->replacementLength() > 0 && !commit.isEmpty()) {
+    // A replacement relative to the caret: select what it replaces.
+    const int64_t caret = FStr->SelEnd();
+    const int64_t from = std::max<int64_t>(0, caret + event->replacementStart());
+    Select(from, event->replacementLength());
+  }
+  // Committed text goes in as typed, one character at a time.
+  for (QChar ch : commit) FStr->SetSelText(std::u16string(1, ch.unicode()));
+  FPreedit = event->preeditString();
+  FPreeditCursor = static_cast<int>(FPreedit.size());
+  for (const QInputMethodEvent::Attribute& a : event->attributes())
+    if (a.type == QInputMethodEvent::Cursor) FPreeditCursor = a.start;
+  UpdateCaret();
+  viewport()->update();
+  event->accept();
+}
+
+QVariant TNotePad::inputMethodQuery(Qt::InputMethodQuery query) const {
+  auto* self = const_cast<TNotePad*>(this);
+  TNotePadString& d = *self->FStr;
+  switch (query) {
+    case Qt::ImEnabled:
+      return true;
+    case Qt::ImCursorRectangle: {
+      const TCaretPlace c = CaretClientPlace(d, InputGeometry(), d.SelEndPos());
+      QRect r(static_cast<int>(c.X), static_cast<int>(c.Y), static_cast<int>(FFontWidth),
+              static_cast<int>(FAscent + FDescent));
+      return r.translated(viewport()->pos());
+    }
+    case Qt::ImFont:
+      return FFont;
+    case Qt::ImSurroundingText:
+    case Qt::ImCursorPosition:
+    case Qt::ImAnchorPosition: {
+      // The caret's logical line (rows joined by wraps); positions count from its start.
+      TLineList& lines = d.InternalLines();
+      const int64_t y = std::clamp<int64_t>(d.SelEndPos().Y, 0, d.Count() - 1);
+      int64_t first = y, last = y;
+      while (first > 0 && lines.LineEndOf(first - 1) == leWrap) --first;
+      while (last < d.Count() - 1 && lines.LineEndOf(last) == leWrap) ++last;
+      const int64_t start = lines.StartOf(first);
+      const int64_t end = lines.StartOf(last) + lines.LengthOf(last);
+      if (query == Qt::ImSurroundingText) return QStr(d.GetString(start, end - start));
+      const int64_t at = query == Qt::ImCursorPosition ? d.SelEnd() : d.SelStart();
+      return static_cast<int>(std::clamp<int64_t>(at - start, 0, end - start));
+    }
+    case Qt::ImCurrentSelection:
+      return QStr(d.SelText());
+    default:
+      break;
+  }
+  return QAbstractScrollArea::inputMethodQuery(query);
+}
+
+}  // namespace kelp

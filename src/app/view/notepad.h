@@ -17,6 +17,7 @@
 #include <string>
 
 #include "document/notepad_string.h"
+#include "input/drop_rules.h"
 #include "input/geometry.h"
 #include "input/key_handler.h"
 #include "input/mouse_select.h"
@@ -25,6 +26,7 @@
 #include "view/view_geometry.h"
 
 class QPainter;
+class QMimeData;
 
 namespace kelp {
 
@@ -124,6 +126,11 @@ class TNotePad : public QAbstractScrollArea {
   const QString& Preedit() const { return FPreedit; }
   QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
+  // ---- drag and drop (notepad_drop.cpp)
+  // The data of a drag of the selection; the view knows it as its own.
+  QMimeData* DragData();
+  void StartDrag();
+
   // ---- marks
   int64_t MarkCount() const { return FStr->MarkCount(); }
   void AddMark();
@@ -196,6 +203,10 @@ class TNotePad : public QAbstractScrollArea {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   bool focusNextPrevChild(bool next) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dragLeaveEvent(QDragLeaveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
   void inputMethodEvent(QInputMethodEvent* event) override;
   // Opens a link or an existing path with the desktop's handler.
   virtual void OpenJumpTarget(const std::u16string& target);
@@ -294,6 +305,9 @@ class TNotePad : public QAbstractScrollArea {
   QRect FCaretRect;
   QString FPreedit;
   int FPreeditCursor = 0;
+  const QMimeData* FOwnDrag = nullptr;
+  TDropEffect FDropEntered = deNone;
+  bool FDroppedHere = false;
   friend class TNotePadInputHost;
 };
 

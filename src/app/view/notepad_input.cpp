@@ -82,6 +82,7 @@ void TNotePad::InitInput() {
   FMouse = std::make_unique<TMouseSelector>(*FStr, *FInputHost, *FKeys);
   setAttribute(Qt::WA_InputMethodEnabled);
   viewport()->setMouseTracking(true);
+  setAcceptDrops(true);
 }
 
 TViewGeometry TNotePad::InputGeometry() const {

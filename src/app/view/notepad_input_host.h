@@ -24,8 +24,7 @@ class TNotePadInputHost : public TKeyHost, public TMouseHost {
   void RulerMove(int64_t column) override { emit FView.RulerMove(column); }
   void RulerUp(int64_t column) override { emit FView.RulerUp(column); }
   void OpenJumpTarget(const std::u16string& target) override { FView.OpenJumpTarget(target); }
-  // Dragging the selection out is not offered yet; the press stays a click.
-  void StartDrag() override {}
+  void StartDrag() override { FView.StartDrag(); }
 
  private:
   TNotePad& FView;

@@ -2,6 +2,9 @@
 // the widget's own events.
 
 #include <QInputMethodEvent>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <vector>
 
@@ -70,6 +73,22 @@ class NotePadInputTest : public QObject {
     QApplication::sendEvent(vp, &ev);
   }
 
+  // Enter, move and drop at p; answers whether the drop was taken.
+  static bool Drop(TwNotePad& v, const QMimeData* data, QPoint p,
+                   Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    QWidget* vp = v.viewport();
+    const Qt::DropActions acts = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(p, acts, data, Qt::LeftButton, mods);
+    QApplication::sendEvent(vp, &enter);
+    if (!enter.isAccepted()) return false;
+    QDragMoveEvent move(p, acts, data, Qt::LeftButton, mods);
+    QApplication::sendEvent(vp, &move);
+    if (!move.isAccepted()) return false;
+    QDropEvent drop(QPointF(p), acts, data, Qt::LeftButton, mods);
+    QApplication::sendEvent(vp, &drop);
+    return drop.isAccepted();
+  }
+
  private slots:
   void keysAndTyping_data() {
     QTest::addColumn<QString>("text");
@@ -114,6 +133,24 @@ class NotePadInputTest : public QObject {
     QTest::newRow("shift+enter, auto indent 0")
         << "  ab" << 4 << 0 << 0 << std::vector<TKeyPress>{{Qt::Key_Return, S}}
         << TExpect{{2, 1}, {2, 1}, false, "  ab\n  "};
+    QTest::newRow("ctrl+right to the word end")
+        << "foo bar" << 0 << 0 << 1 << std::vector<TKeyPress>{{Qt::Key_Right, Qt::ControlModifier}}
+        << TExpect{{3, 0}, {3, 0}, false, "foo bar"};
+    QTest::newRow("ctrl+right at a word end moves on")
+        << "foo bar" << 0 << 0 << 1
+        << std::vector<TKeyPress>{{Qt::Key_Right, Qt::ControlModifier}, {Qt::Key_Right, Qt::ControlModifier}}
+        << TExpect{{4, 0}, {4, 0}, false, "foo bar"};
+    QTest::newRow("ctrl+left to the word start")
+        << "foo bar" << 6 << 0 << 1 << std::vector<TKeyPress>{{Qt::Key_Left, Qt::ControlModifier}}
+        << TExpect{{4, 0}, {4, 0}, false, "foo bar"};
+    QTest::newRow("shift+down on the last row")
+        << "ab\ncd" << 4 << 0 << 1 << std::vector<TKeyPress>{{Qt::Key_Down, S}}
+        << TExpect{{1, 1}, {2, 1}, false, "ab\ncd"};
+    QTest::newRow("tab on a block") << "a\nb\nc" << 0 << 4 << 1 << std::vector<TKeyPress>{{Qt::Key_Tab}}
+                                    << TExpect{{0, 0}, {0, 2}, false, "\ta\n\tb\nc"};
+    QTest::newRow("shift+tab on a block")
+        << "\ta\n\tb\nc" << 0 << 6 << 1 << std::vector<TKeyPress>{{Qt::Key_Backtab, S}}
+        << TExpect{{0, 0}, {0, 2}, false, "a\nb\nc"};
     QTest::newRow("tab on a caret") << "ab" << 1 << 0 << 1 << std::vector<TKeyPress>{{Qt::Key_Tab}}
                                     << TExpect{{2, 0}, {2, 0}, false, "a\tb"};
   }
@@ -222,6 +259,52 @@ class NotePadInputTest : public QObject {
     QCOMPARE(Q(a->GetTextLF()), QString("af"));
     a->SelectAll();
     QCOMPARE(Q(a->SelectedText()), QString("af"));
+  }
+
+  void dragAndDrop() {
+    {  // The view's own selection moves, or is copied with Ctrl.
+      auto v = Make(u"abcdef", 1, 2);
+      std::unique_ptr<QMimeData> data(v->DragData());
+      QVERIFY(Drop(*v, data.get(), Cell(*v, 5, 0)));
+      QCOMPARE(Q(v->Text()), QString("adebcf"));
+      QCOMPARE(Q(v->SelectedText()), QString("bc"));
+    }
+    {
+      auto v = Make(u"abcdef", 1, 2);
+      std::unique_ptr<QMimeData> data(v->DragData());
+      QVERIFY(Drop(*v, data.get(), Cell(*v, 5, 0), Qt::ControlModifier));
+      QCOMPARE(Q(v->Text()), QString("abcdebcf"));
+    }
+    {  // Nothing is dropped inside the selection.
+      auto v = Make(u"abcdef", 1, 4);
+      std::unique_ptr<QMimeData> data(v->DragData());
+      QVERIFY(!Drop(*v, data.get(), Cell(*v, 3, 0)));
+      QCOMPARE(Q(v->Text()), QString("abcdef"));
+    }
+    {  // Text from elsewhere is inserted and left selected.
+      auto v = Make(u"abc", 0, 0);
+      QMimeData data;
+      data.setText(QStringLiteral("XY"));
+      QVERIFY(Drop(*v, &data, Cell(*v, 1, 0)));
+      QCOMPARE(Q(v->Text()), QString("aXYbc"));
+      QCOMPARE(Q(v->SelectedText()), QString("XY"));
+    }
+    {  // Files raise FilesDroped with every path in order and leave the text alone.
+      QTemporaryDir dir;
+      const QString a = dir.filePath("a.txt"), b = dir.filePath("b.txt");
+      for (const QString& f : {a, b}) {
+        QFile file(f);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+      }
+      auto v = Make(u"abc", 0, 0);
+      QSignalSpy spy(v.get(), &TNotePad::FilesDroped);
+      QMimeData data;
+      data.setUrls({QUrl::fromLocalFile(a), QUrl::fromLocalFile(b)});
+      QVERIFY(Drop(*v, &data, Cell(*v, 1, 0)));
+      QCOMPARE(spy.count(), 1);
+      QCOMPARE(spy.at(0).at(0).toStringList(), QStringList({a, b}));
+      QCOMPARE(Q(v->Text()), QString("abc"));
+    }
   }
 
   void inputMethodPreeditAndCommit() {

@@ -31,10 +31,20 @@ void TClipboardWatcher::UpdateRegistration() {
   if (want) {
     FConnection =
         connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] { Changed(); });
+    // Joining the clipboard's listeners gives a notice, as a change does.
+    // Qt sends none, so the watcher posts it; if a real change comes first,
+    // the skip takes that one and this notice reports it instead.
+    ++FPendingNotices;
+    QMetaObject::invokeMethod(this, &TClipboardWatcher::RegistrationNotice, Qt::QueuedConnection);
   } else {
     disconnect(FConnection);
   }
   FRegistered = want;
+}
+
+void TClipboardWatcher::RegistrationNotice() {
+  // Of several registrations in a row only the last one's notice counts.
+  if (--FPendingNotices == 0 && FRegistered) Changed();
 }
 
 void TClipboardWatcher::Changed() {

@@ -1,7 +1,7 @@
 #pragma once
 // TClipboardWatcher: reports every change of the clipboard to its owner while
-// it is enabled and has a callback. The first notice after it is enabled is
-// not reported.
+// it is enabled and has a callback. Starting to listen gives one notice of its
+// own, which is not reported; the changes that follow all are.
 
 #include <QMetaObject>
 #include <QObject>
@@ -23,12 +23,15 @@ class TClipboardWatcher : public QObject {
  private:
   void UpdateRegistration();
   void Changed();
+  void RegistrationNotice();
 
   QMetaObject::Connection FConnection;
   std::function<void()> FOnClipChange;
   bool FEnabled = false;
   bool FRegistered = false;
   bool FSkip = false;
+  // Notices of registrations still on their way.
+  int FPendingNotices = 0;
 };
 
 }  // namespace kelp

@@ -11,6 +11,8 @@
 #include <QWheelEvent>
 #include <algorithm>
 
+#include "app/view/input_method_bridge.h"
+#include "app/view/key_repeat_timer.h"
 #include "app/view/notepad_input_host.h"
 #include "app/view/qt_measurer.h"
 #include "syntax/document_lines.h"
@@ -607,6 +609,7 @@ void TNotePad::EndPanning() {
 
 void TNotePad::focusOutEvent(QFocusEvent* event) {
   EndPanning();
+  ProcessKeyRepeat().FocusOut();
   QAbstractScrollArea::focusOutEvent(event);
 }
 

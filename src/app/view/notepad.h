@@ -20,11 +20,13 @@
 #include "input/drop_rules.h"
 #include "input/geometry.h"
 #include "input/key_handler.h"
+#include "input/key_repeat.h"
 #include "input/mouse_select.h"
 #include "syntax/notepad_mode.h"
 #include "view/notepad_options.h"
 #include "view/view_geometry.h"
 
+class QDrag;
 class QPainter;
 class QMimeData;
 
@@ -34,6 +36,7 @@ enum TReturnCode : uint8_t { rcCR = 0, rcLF = 1, rcCRLF = 2 };
 
 class TNotePadParser;
 class TNotePadInputHost;
+class TInputMethodBridge;
 
 class TNotePad : public QAbstractScrollArea {
   Q_OBJECT
@@ -125,11 +128,25 @@ class TNotePad : public QAbstractScrollArea {
   TKeyHandler& KeyHandler() { return *FKeys; }
   const QString& Preedit() const { return FPreedit; }
   QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+  // Reconverts the selection (one row, not empty) through the input method:
+  // the selection is turned so that the caret stands at its start. Answers
+  // whether it was handed over.
+  bool Reconvert();
+  // Registers the selected word with the input method, or says that it
+  // offers no way to.
+  void ImeRegWord();
+  void SetInputMethodBridge(std::unique_ptr<TInputMethodBridge> bridge);
+  // The accelerated key repeat of every view of the process.
+  static bool KeyRepeatAcceled();
+  static void SetKeyRepeatAcceled(bool Value);
 
   // ---- drag and drop (notepad_drop.cpp)
   // The data of a drag of the selection; the view knows it as its own.
   QMimeData* DragData();
   void StartDrag();
+  // Something is being dragged over the view, to be dropped at DragCaret.
+  bool Draging() const { return FDraging; }
+  TNativePoint DragCaret() const { return FDragCaret; }
 
   // ---- marks
   int64_t MarkCount() const { return FStr->MarkCount(); }
@@ -199,6 +216,7 @@ class TNotePad : public QAbstractScrollArea {
   void focusOutEvent(QFocusEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -210,6 +228,8 @@ class TNotePad : public QAbstractScrollArea {
   void inputMethodEvent(QInputMethodEvent* event) override;
   // Opens a link or an existing path with the desktop's handler.
   virtual void OpenJumpTarget(const std::u16string& target);
+  // Runs the drag loop and answers the action the target took.
+  virtual Qt::DropAction ExecDrag(QDrag& drag);
   void scrollContentsBy(int dx, int dy) override;
 
   bool UpdateWrapWidth();
@@ -236,6 +256,11 @@ class TNotePad : public QAbstractScrollArea {
   void InitInput();
   void LeftPress(QMouseEvent* event);
   void InsertTyped(char16_t c);
+  void HandleKeyMessage(const TKeyMessage& msg);
+  void ResendKey(const TKeyMessage& msg);
+  void SelectScrollStep();
+  void DragOver(QPoint pt);
+  void EndDragOver();
 
   // Painting (notepad_paint.cpp).
   static void MarkBackgroundStale();
@@ -305,6 +330,19 @@ class TNotePad : public QAbstractScrollArea {
   QRect FCaretRect;
   QString FPreedit;
   int FPreeditCursor = 0;
+  std::unique_ptr<TInputMethodBridge> FImeBridge;
+  // A timed key repeat is being delivered; it carries no character.
+  bool FResendingKey = false;
+  // Selecting with the left button held since a press in the view, and where
+  // the pointer was last; the timer goes on selecting while it is outside.
+  bool FLeftCaptured = false;
+  QPoint FLastMouse;
+  QTimer FSelectScrollTimer;
+  // Dragging over the view: the drop position and the pointer.
+  bool FDraging = false;
+  TNativePoint FDragCaret;
+  QPoint FDragPoint;
+  QTimer FDragScrollTimer;
   const QMimeData* FOwnDrag = nullptr;
   TDropEffect FDropEntered = deNone;
   bool FDroppedHere = false;

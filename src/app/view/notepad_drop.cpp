@@ -14,20 +14,46 @@
 namespace kelp {
 
 QMimeData* TNotePad::DragData() {
-  auto* d = new TDDString(FStr->SelText());
+  auto* d = new TDDString(FStr->SelTextIf());
   FOwnDrag = d;
   return d;
 }
 
+Qt::DropAction TNotePad::ExecDrag(QDrag& drag) {
+  return drag.exec(Qt::CopyAction | Qt::MoveAction, Qt::MoveAction);
+}
+
 void TNotePad::StartDrag() {
   if (FStr->SelStart() == FStr->SelEnd()) return;
+  // The drag ends the selecting press.
+  FLeftCaptured = false;
+  FSelectScrollTimer.stop();
   auto* drag = new QDrag(this);
   drag->setMimeData(DragData());
   FDroppedHere = false;
-  const Qt::DropAction r = drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::MoveAction);
-  // Moved into another window: the text leaves this one.
-  if (r == Qt::MoveAction && !FDroppedHere && !FStr->BoxMode()) FStr->SetSelText(u"");
+  // What the target did is not used: a move within the view is done by the
+  // drop, and a move into another window leaves the text here.
+  ExecDrag(*drag);
+  drag->deleteLater();
   FOwnDrag = nullptr;
+  EndDragOver();
+}
+
+void TNotePad::DragOver(QPoint pt) {
+  FDragPoint = pt;
+  const int step = DragScrollStep(InputGeometry(), pt.y(), viewport()->height());
+  if (step != 0) VScroll(step < 0 ? scLineUp : scLineDown);
+  FDragCaret = DropCaretAt(*FStr, InputGeometry(), pt.x(), pt.y());
+  FDraging = true;
+  if (!FDragScrollTimer.isActive()) FDragScrollTimer.start();
+  UpdateCaret();
+}
+
+void TNotePad::EndDragOver() {
+  FDragScrollTimer.stop();
+  if (!FDraging) return;
+  FDraging = false;
+  UpdateCaret();
 }
 
 static bool CtrlHeld(const QDropEvent* e) { return e->modifiers() & Qt::ControlModifier; }
@@ -45,22 +71,24 @@ void TNotePad::dragMoveEvent(QDragMoveEvent* event) {
   const TDropData d = ClassifyDrop(event->mimeData());
   const bool own = FOwnDrag && event->mimeData() == FOwnDrag;
   const TDropEffect e = DropOverEffect(FDropEntered, d.Kind, own, CtrlHeld(event));
-  const QPoint pt = event->position().toPoint();
-  const int step = DragScrollStep(InputGeometry(), pt.y(), viewport()->height());
-  if (step != 0) VScroll(step < 0 ? scLineUp : scLineDown);
-  if (e == deNone || (d.Kind != TDropKind::Files &&
-                      !DropTextAllowed(*FStr, DropCaretAt(*FStr, InputGeometry(), pt.x(), pt.y()))))
-    return event->ignore();
+  if (e == deNone) return event->ignore();
+  // Files are dropped anywhere; text where the drag caret shows.
+  if (d.Kind != TDropKind::Files) {
+    DragOver(event->position().toPoint());
+    if (!DropTextAllowed(*FStr, FDragCaret)) return event->ignore();
+  }
   event->setDropAction(ToDropAction(e));
   event->accept();
 }
 
 void TNotePad::dragLeaveEvent(QDragLeaveEvent* event) {
   FDropEntered = deNone;
+  EndDragOver();
   event->accept();
 }
 
 void TNotePad::dropEvent(QDropEvent* event) {
+  EndDragOver();
   const TDropData d = ClassifyDrop(event->mimeData());
   const bool own = FOwnDrag && event->mimeData() == FOwnDrag;
   if (d.Kind == TDropKind::Files) {

@@ -6,16 +6,21 @@
 #include <QInputMethod>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleHints>
 #include <QTextCharFormat>
 #include <QUrl>
 #include <algorithm>
 
 #include "app/clipboard/clipboard_edit.h"
 #include "app/clipboard/clipboard_text.h"
+#include "app/view/input_method_bridge.h"
+#include "app/view/key_repeat_timer.h"
 #include "app/view/notepad.h"
 #include "app/view/notepad_input_host.h"
+#include "base/version.h"
 #include "input/selection.h"
 #include "view/line_parser.h"
 
@@ -68,9 +73,27 @@ QString QStr(std::u16string_view s) {
   return QString(reinterpret_cast<const QChar*>(s.data()), static_cast<qsizetype>(s.size()));
 }
 
+// A key-down event as the key repeat compares them: the key, and its state
+// (modifiers, and whether it is an auto-repeat) as the data.
+constexpr uint32_t kAutoRepeatBit = 1;
+TKeyMessage KeyMessageOf(const QKeyEvent& e) {
+  return TKeyMessage{static_cast<uint32_t>(e.key()),
+                     static_cast<uint32_t>(e.modifiers().toInt()) | (e.isAutoRepeat() ? kAutoRepeatBit : 0)};
+}
+Qt::KeyboardModifiers ModifiersOf(const TKeyMessage& m) {
+  return Qt::KeyboardModifiers::fromInt(static_cast<int>(m.Data & ~kAutoRepeatBit));
+}
+
+// While selecting outside the view the selection goes on every so often: the
+// keyboard's repeat rate, taken as milliseconds (at most 31).
+int SelectScrollInterval() {
+  return std::clamp(QGuiApplication::styleHints()->keyboardAutoRepeatRate(), 1, 31);
+}
+
 }  // namespace
 
 TNotePad::~TNotePad() {
+  ProcessKeyRepeat().Forget(*FInputHost);
   FStr->SetOnChanged(nullptr);
   FStr->SetOnNeedParse(nullptr);
   FStr->SetOnModified(nullptr);
@@ -80,10 +103,24 @@ void TNotePad::InitInput() {
   FInputHost = std::make_unique<TNotePadInputHost>(*this);
   FKeys = std::make_unique<TKeyHandler>(*FStr, *FInputHost);
   FMouse = std::make_unique<TMouseSelector>(*FStr, *FInputHost, *FKeys);
+  FImeBridge = MakeQtInputMethodBridge();
   setAttribute(Qt::WA_InputMethodEnabled);
   viewport()->setMouseTracking(true);
   setAcceptDrops(true);
+  FSelectScrollTimer.setInterval(SelectScrollInterval());
+  connect(&FSelectScrollTimer, &QTimer::timeout, this, &TNotePad::SelectScrollStep);
+  FDragScrollTimer.setInterval(50);
+  connect(&FDragScrollTimer, &QTimer::timeout, this, [this] {
+    if (DragScrollStep(InputGeometry(), FDragPoint.y(), viewport()->height()) != 0) DragOver(FDragPoint);
+  });
 }
+
+void TNotePad::SetInputMethodBridge(std::unique_ptr<TInputMethodBridge> bridge) {
+  FImeBridge = bridge ? std::move(bridge) : MakeQtInputMethodBridge();
+}
+
+bool TNotePad::KeyRepeatAcceled() { return ProcessKeyRepeat().Enabled(); }
+void TNotePad::SetKeyRepeatAcceled(bool Value) { ProcessKeyRepeat().SetEnabled(Value); }
 
 TViewGeometry TNotePad::InputGeometry() const {
   TViewGeometry g;
@@ -124,9 +161,11 @@ void TNotePad::OpenJumpTarget(const std::u16string& target) {
 
 void TNotePad::UpdateCaret() {
   if (!FKeys) return;
-  const TCaretPlace c = CaretClientPlace(*FStr, InputGeometry(), FStr->SelEndPos());
+  // While something is dragged over the view a thin grey caret shows where it would drop.
+  const TCaretPlace c = CaretClientPlace(*FStr, InputGeometry(), FDraging ? FDragCaret : FStr->SelEndPos());
   const QRect old = CaretRect();
-  FCaretRect = QRect(static_cast<int>(c.X), static_cast<int>(c.Y), 2, static_cast<int>(FAscent + FDescent));
+  FCaretRect = QRect(static_cast<int>(c.X), static_cast<int>(c.Y), FDraging ? 1 : 2,
+                     static_cast<int>(FAscent + FDescent));
   FCaretHided = !c.Visible;
   if (!old.isNull()) InvalidateRect(old.adjusted(-1, 0, 1, 0));
   if (!FCaretHided) {
@@ -138,7 +177,12 @@ void TNotePad::UpdateCaret() {
 }
 
 void TNotePad::PaintCaretAndPreedit(QPainter& p) {
-  if (FCaretHided || !hasFocus()) return;
+  if (FCaretHided) return;
+  if (FDraging) {
+    p.fillRect(FCaretRect, QBrush(ColorOf(FOptions.ColorFore), Qt::Dense4Pattern));
+    return;
+  }
+  if (!hasFocus() && !FCompleting) return;
   int x = FCaretRect.x();
   const int top = FCaretRect.y();
   if (!FPreedit.isEmpty()) {
@@ -182,12 +226,11 @@ void TNotePad::keyPressEvent(QKeyEvent* event) {
   if (event->matches(QKeySequence::SelectAll)) return SelectAll();
   if (event->matches(QKeySequence::Undo)) return Undo();
   if (event->matches(QKeySequence::Redo)) return Redo();
-  const TEditKey k = EditKeyOf(event->key(), m);
-  if (k != TEditKey::Other) {
-    FKeys->HandleKeyDown(k, s);
-    event->accept();
-    return;
-  }
+  // The key itself, through the accelerated repeat when it is switched on.
+  ProcessKeyRepeat().KeyDown(KeyMessageOf(*event), *FInputHost);
+  event->accept();
+  // Keys of the key table carry no character; nor does a timed repeat.
+  if (EditKeyOf(event->key(), m) != TEditKey::Other || FResendingKey) return;
   char16_t c = 0;
   switch (event->key()) {
     case Qt::Key_Backspace:
@@ -217,9 +260,30 @@ void TNotePad::keyPressEvent(QKeyEvent* event) {
   QAbstractScrollArea::keyPressEvent(event);
 }
 
+void TNotePad::HandleKeyMessage(const TKeyMessage& msg) {
+  const Qt::KeyboardModifiers m = ModifiersOf(msg);
+  const TEditKey k = EditKeyOf(static_cast<int>(msg.Key), m);
+  if (k != TEditKey::Other) FKeys->HandleKeyDown(k, ShiftOf(m));
+}
+
+void TNotePad::ResendKey(const TKeyMessage& msg) {
+  QKeyEvent ev(QEvent::KeyPress, static_cast<int>(msg.Key), ModifiersOf(msg), QString(),
+               (msg.Data & kAutoRepeatBit) != 0);
+  FResendingKey = true;
+  QCoreApplication::sendEvent(this, &ev);
+  FResendingKey = false;
+}
+
+void TNotePad::keyReleaseEvent(QKeyEvent* event) {
+  // The window system's auto-repeat sends releases between its repeats.
+  if (!event->isAutoRepeat()) ProcessKeyRepeat().KeyUp();
+  QAbstractScrollArea::keyReleaseEvent(event);
+}
+
 bool TNotePad::focusNextPrevChild(bool) { return false; }
 
 void TNotePad::focusInEvent(QFocusEvent* event) {
+  ProcessKeyRepeat().FocusIn();
   QAbstractScrollArea::focusInEvent(event);
   UpdateCaret();
 }
@@ -228,12 +292,29 @@ void TNotePad::focusInEvent(QFocusEvent* event) {
 
 void TNotePad::LeftPress(QMouseEvent* event) {
   const QPoint pt = event->position().toPoint();
+  FLeftCaptured = true;
+  FLastMouse = pt;
+  FSelectScrollTimer.start();
   FMouse->Press(pt.x(), pt.y(), ShiftOf(event->modifiers()));
+}
+
+void TNotePad::SelectScrollStep() {
+  if (!FLeftCaptured || !hasFocus()) {
+    FSelectScrollTimer.stop();
+    return;
+  }
+  if (!SelectScrollWanted(ScrollState(), FLastMouse.x(), FLastMouse.y(), viewport()->width(),
+                          viewport()->height()))
+    return;
+  // The move handling takes the selection to the row or column outside, and
+  // keeping the caret in view scrolls.
+  FMouse->Move(FLastMouse.x(), FLastMouse.y(), true);
 }
 
 void TNotePad::mouseMoveEvent(QMouseEvent* event) {
   const QPoint pt = event->position().toPoint();
-  const bool captured = event->buttons() & Qt::LeftButton;
+  const bool captured = FLeftCaptured && (event->buttons() & Qt::LeftButton);
+  if (captured) FLastMouse = pt;
   const TMouseCursor c = FMouse->Move(pt.x(), pt.y(), captured);
   if (!Panning()) {
     switch (c) {
@@ -257,6 +338,8 @@ void TNotePad::mouseMoveEvent(QMouseEvent* event) {
 void TNotePad::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) {
     const QPoint pt = event->position().toPoint();
+    FLeftCaptured = false;
+    FSelectScrollTimer.stop();
     FMouse->Release(pt.x(), pt.y());
   }
   event->accept();
@@ -291,6 +374,30 @@ void TNotePad::inputMethodEvent(QInputMethodEvent* event) {
   UpdateCaret();
   viewport()->update();
   event->accept();
+}
+
+bool TNotePad::Reconvert() {
+  if (!SelectedWithoutCRLF() || !FImeBridge->CanReconvert()) return false;
+  if (FStr->SelEnd() > FStr->SelStart()) {
+    // The caret goes to the start, where the replacement commit will begin.
+    const TNativePoint a = FStr->SelStartPos(), b = FStr->SelEndPos();
+    FStr->BeginUpdate();
+    FStr->SetSelStartPos(b);
+    FStr->SetSelEndPos(a);
+    FStr->RedrawCurrent();
+    FStr->EndUpdate();
+    viewport()->repaint();
+  }
+  FImeBridge->Reconvert(this, QStr(FStr->SelText()));
+  return true;
+}
+
+void TNotePad::ImeRegWord() {
+  if (FStr->SelStart() == FStr->SelEnd() || BoxSelected()) return;
+  const QString word = QStr(FStr->SelText());
+  if (FImeBridge->CanRegisterWord()) return FImeBridge->RegisterWord(this, word, QString());
+  QMessageBox::information(this, QString::fromUtf16(kAppTitle),
+                           QStringLiteral("この入力メソッドには単語登録の機能がありません。"));
 }
 
 QVariant TNotePad::inputMethodQuery(Qt::InputMethodQuery query) const {

@@ -6,7 +6,7 @@
 namespace kelp {
 
 // What the caret and mouse logic asks of the view.
-class TNotePadInputHost : public TKeyHost, public TMouseHost {
+class TNotePadInputHost : public TKeyHost, public TMouseHost, public TKeyReceiver {
  public:
   explicit TNotePadInputHost(TNotePad& v) : FView(v) {}
   int64_t FirstVisibleLine() const override { return FView.FirstVisibleLine(); }
@@ -25,6 +25,8 @@ class TNotePadInputHost : public TKeyHost, public TMouseHost {
   void RulerUp(int64_t column) override { emit FView.RulerUp(column); }
   void OpenJumpTarget(const std::u16string& target) override { FView.OpenJumpTarget(target); }
   void StartDrag() override { FView.StartDrag(); }
+  void HandleKeyDown(const TKeyMessage& msg) override { FView.HandleKeyMessage(msg); }
+  void SendKeyDown(const TKeyMessage& msg) override { FView.ResendKey(msg); }
 
  private:
   TNotePad& FView;

@@ -163,4 +163,13 @@ TScrollPosition ClampAfterChange(const TScrollState& s, bool rulerDrag) {
   return p;
 }
 
+bool SelectScrollWanted(const TScrollState& s, int64_t x, int64_t y, int64_t clientWidth,
+                        int64_t clientHeight) {
+  if (y < 0 && s.FirstLine > 0) return true;
+  if (y >= clientHeight && s.FirstLine + s.VisibleLines < s.Count) return true;
+  const int64_t firstColumn = s.Unit > 0 ? s.FirstPix / s.Unit : 0;
+  if (x < 0 && s.FirstPix > 0) return true;
+  return x >= clientWidth && firstColumn + s.VisibleBytes < s.WrapByte;
+}
+
 }  // namespace kelp

@@ -83,4 +83,12 @@ TScrollPosition FollowCaret(const TScrollState& s, int64_t caretRow, int64_t car
 // during a ruler drag the wrap column is kept in view.
 TScrollPosition ClampAfterChange(const TScrollState& s, bool rulerDrag);
 
+// While the left button selects, the pointer at client (x, y) outside the
+// client area asks for another step of selecting (and so of scrolling) when
+// the view can go that way: above with rows scrolled off the top, below with
+// rows after the last shown, left when scrolled right, right with columns
+// after the last shown.
+bool SelectScrollWanted(const TScrollState& s, int64_t x, int64_t y, int64_t clientWidth,
+                        int64_t clientHeight);
+
 }  // namespace kelp

@@ -1,13 +1,19 @@
 // Keys, mouse, clipboard and input method of the editor view, driven through
 // the widget's own events.
 
+#include <QClipboard>
+#include <QDrag>
 #include <QInputMethodEvent>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <vector>
 
+#include "app/clipboard/clipboard_text.h"
+#include "app/view/input_method_bridge.h"
+#include "app/view/key_repeat_timer.h"
 #include "app/view/wnotepad.h"
 
 using namespace kelp;
@@ -29,6 +35,39 @@ struct TExpect {
 
 QString Q(std::u16string_view s) { return QString::fromStdU16String(std::u16string(s)); }
 
+std::u16string Rows(int n, std::u16string_view row = u"row") {
+  std::u16string t;
+  for (int i = 0; i < n; ++i) (t += row) += u'\n';
+  return t;
+}
+
+// An input method that records what the view hands it.
+struct TFakeInputMethod : TInputMethodBridge {
+  bool CanReconvertNow = true;
+  bool CanRegister = true;
+  QStringList Reconverted, Registered;
+  bool CanReconvert() const override { return CanReconvertNow; }
+  void Reconvert(QWidget*, const QString& text) override { Reconverted << text; }
+  bool CanRegisterWord() const override { return CanRegister; }
+  void RegisterWord(QWidget*, const QString& word, const QString& reading) override {
+    Registered << word + u'|' + reading;
+  }
+};
+
+// A view whose drag loop is played by the test: it drops on a view (or
+// nowhere) and answers the action the target would.
+class TDragView : public TwNotePad {
+ public:
+  std::function<Qt::DropAction(QDrag&)> Loop;
+  QStringList Dragged;
+
+ protected:
+  Qt::DropAction ExecDrag(QDrag& drag) override {
+    Dragged << drag.mimeData()->text();
+    return Loop ? Loop(drag) : Qt::IgnoreAction;
+  }
+};
+
 }  // namespace
 
 Q_DECLARE_METATYPE(TKeyPress)
@@ -37,8 +76,9 @@ Q_DECLARE_METATYPE(TExpect)
 class NotePadInputTest : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<TwNotePad> Make(std::u16string_view text, int64_t start, int64_t len) {
-    auto v = std::make_unique<TwNotePad>();
+  template <class View = TwNotePad>
+  std::unique_ptr<View> Make(std::u16string_view text, int64_t start, int64_t len) {
+    auto v = std::make_unique<View>();
     v->resize(640, 400);
     v->show();
     if (!QTest::qWaitForWindowExposed(v.get())) qWarning("not exposed");
@@ -49,7 +89,7 @@ class NotePadInputTest : public QObject {
     return v;
   }
 
-  static void Check(TwNotePad& v, const TExpect& e) {
+  static void Check(TNotePad& v, const TExpect& e) {
     TNotePadString& d = v.NotePadString();
     QCOMPARE(d.SelStartPos().X, e.Anchor.X);
     QCOMPARE(d.SelStartPos().Y, e.Anchor.Y);
@@ -60,12 +100,18 @@ class NotePadInputTest : public QObject {
   }
 
   // Client point of column col (in width units) on display row r.
-  static QPoint Cell(TwNotePad& v, int64_t col, int64_t r) {
+  static QPoint Cell(TNotePad& v, int64_t col, int64_t r) {
     return QPoint(static_cast<int>(v.TextX(col * v.FontWidth()) + 1),
                   static_cast<int>(v.RowTop(r) + v.LineHeight() / 2));
   }
 
-  static void SendMouse(TwNotePad& v, QEvent::Type t, QPoint p, Qt::MouseButtons held,
+  static void SendKey(QWidget* w, QEvent::Type t, int key, bool autoRepeat,
+                      Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    QKeyEvent ev(t, key, mods, QString(), autoRepeat);
+    QApplication::sendEvent(w, &ev);
+  }
+
+  static void SendMouse(TNotePad& v, QEvent::Type t, QPoint p, Qt::MouseButtons held,
                         Qt::KeyboardModifiers mods = Qt::NoModifier) {
     QWidget* vp = v.viewport();
     const Qt::MouseButton b = t == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
@@ -74,7 +120,7 @@ class NotePadInputTest : public QObject {
   }
 
   // Enter, move and drop at p; answers whether the drop was taken.
-  static bool Drop(TwNotePad& v, const QMimeData* data, QPoint p,
+  static bool Drop(TNotePad& v, const QMimeData* data, QPoint p,
                    Qt::KeyboardModifiers mods = Qt::NoModifier) {
     QWidget* vp = v.viewport();
     const Qt::DropActions acts = Qt::CopyAction | Qt::MoveAction;
@@ -143,6 +189,12 @@ class NotePadInputTest : public QObject {
     QTest::newRow("ctrl+left to the word start")
         << "foo bar" << 6 << 0 << 1 << std::vector<TKeyPress>{{Qt::Key_Left, Qt::ControlModifier}}
         << TExpect{{4, 0}, {4, 0}, false, "foo bar"};
+    QTest::newRow("shift+alt+down on the last row does nothing")
+        << "ab\ncd" << 4 << 0 << 1 << std::vector<TKeyPress>{{Qt::Key_Down, SA}}
+        << TExpect{{1, 1}, {1, 1}, false, "ab\ncd"};
+    QTest::newRow("a plain move after shift+alt ends the box")
+        << "abc\ndef" << 0 << 0 << 1 << std::vector<TKeyPress>{{Qt::Key_Right, SA}, {Qt::Key_Left}}
+        << TExpect{{0, 0}, {0, 0}, false, "abc\ndef"};
     QTest::newRow("shift+down on the last row")
         << "ab\ncd" << 4 << 0 << 1 << std::vector<TKeyPress>{{Qt::Key_Down, S}}
         << TExpect{{1, 1}, {2, 1}, false, "ab\ncd"};
@@ -171,6 +223,106 @@ class NotePadInputTest : public QObject {
       QApplication::sendEvent(v.get(), &ev);
     }
     Check(*v, expect);
+  }
+
+  void wrapEndsAndRowsAboveTheView() {
+    {  // Right at a wrap end goes to the next row's start at the same offset, then on.
+      auto v = Make(u"", 0, 0);
+      v->SetWordWrap(wwCount);
+      v->SetWordWrapCount(20);
+      v->LoadFromString(u"abcdefghijklmnopqrstuvwxyz0123");
+      QTRY_COMPARE(v->NotePadString().Items(0).LineEnd, leWrap);  // wrapped when painted
+      QTest::keyClick(v.get(), Qt::Key_End);
+      Check(*v, {{20, 0}, {20, 0}, false, "abcdefghijklmnopqrstuvwxyz0123"});
+      QTest::keyClick(v.get(), Qt::Key_Right);
+      Check(*v, {{0, 1}, {0, 1}, false, "abcdefghijklmnopqrstuvwxyz0123"});
+      QCOMPARE(v->SelectionStart(), 20);
+      QTest::keyClick(v.get(), Qt::Key_Right);
+      QCOMPARE(v->SelectionStart(), 21);
+      QCOMPARE(v->CaretLineWraped(), 1);
+    }
+    {  // Down from a row scrolled off the top lands on the third visible row.
+      const std::u16string text = Rows(100);
+      auto v = Make(text, 0, 0);
+      v->VScroll(scThumb, 50);
+      QCOMPARE(v->FirstVisibleLine(), 50);
+      QTest::keyClick(v.get(), Qt::Key_Down);
+      Check(*v, {{0, 52}, {0, 52}, false, Q(text)});
+    }
+  }
+
+  void verticalMovesKeepTheColumn_data() {
+    QTest::addColumn<bool>("keepCol");
+    QTest::addColumn<int>("column");
+    QTest::newRow("KeepCol on") << true << 30;
+    QTest::newRow("KeepCol off") << false << 5;
+  }
+  void verticalMovesKeepTheColumn() {
+    QFETCH(bool, keepCol);
+    QFETCH(int, column);
+    const std::u16string longRow(40, u'x');
+    const std::u16string text = longRow + u"\nshort\n" + longRow;
+    auto v = Make(text, 30, 0);
+    TNotePadOptions o = v->Options();
+    o.KeepCol = keepCol;
+    v->SetOptions(o);
+    QTest::keyClick(v.get(), Qt::Key_Down);
+    Check(*v, {{5, 1}, {5, 1}, false, Q(text)});
+    QTest::keyClick(v.get(), Qt::Key_Down);
+    Check(*v, {{column, 2}, {column, 2}, false, Q(text)});
+    // Any other move forgets the column.
+    QTest::keyClick(v.get(), Qt::Key_Left);
+    QTest::keyClick(v.get(), Qt::Key_Up);
+    QTest::keyClick(v.get(), Qt::Key_Up);
+    QCOMPARE(v->NotePadString().SelEndPos().X, keepCol ? column - 1 : 4);
+  }
+
+  void acceleratedKeyRepeat() {
+    const std::u16string text = Rows(400);
+    auto v = Make(text, 0, 0);
+    QTRY_VERIFY(v->hasFocus());
+    const TQtOneShotTimer& timer = ProcessKeyRepeatTimer();
+    auto row = [&] { return v->CaretLineWraped(); };
+    TNotePad::SetKeyRepeatAcceled(true);
+    // The press and the system's first repeat go through; its second starts the view's own repeat.
+    SendKey(v.get(), QEvent::KeyPress, Qt::Key_Down, false);
+    SendKey(v.get(), QEvent::KeyPress, Qt::Key_Down, true);
+    QVERIFY(!timer.Active());
+    SendKey(v.get(), QEvent::KeyPress, Qt::Key_Down, true);
+    QCOMPARE(row(), 3);
+    QVERIFY(timer.Active());
+    QCOMPARE(timer.Interval(), 20);
+    // A system repeat while a timed one is pending is dropped.
+    SendKey(v.get(), QEvent::KeyPress, Qt::Key_Down, true);
+    QCOMPARE(row(), 3);
+    // The view repeats by itself, faster as it goes.
+    QTRY_VERIFY(row() >= 20);
+    QVERIFY(timer.Interval() < 20);
+    // Releasing the key stops it at once.
+    SendKey(v.get(), QEvent::KeyRelease, Qt::Key_Down, false);
+    QVERIFY(!timer.Active());
+    const int64_t stopped = row();
+    QTest::qWait(60);
+    QCOMPARE(row(), stopped);
+
+    // Switched off, every system repeat moves once and nothing more.
+    TNotePad::SetKeyRepeatAcceled(false);
+    for (bool rep : {false, true, true, true}) SendKey(v.get(), QEvent::KeyPress, Qt::Key_Up, rep);
+    QCOMPARE(row(), stopped - 4);
+    QVERIFY(!timer.Active());
+    SendKey(v.get(), QEvent::KeyRelease, Qt::Key_Up, false);
+
+    // Characters repeat as the system sends them, never from the timer.
+    TNotePad::SetKeyRepeatAcceled(true);
+    auto w = Make(u"", 0, 0);
+    for (bool rep : {false, true, true}) {
+      QKeyEvent ev(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"), rep);
+      QApplication::sendEvent(w.get(), &ev);
+    }
+    QTest::qWait(60);
+    QCOMPARE(Q(w->Text()), QString("aaa"));
+    SendKey(w.get(), QEvent::KeyRelease, Qt::Key_A, false);
+    TNotePad::SetKeyRepeatAcceled(false);
   }
 
   void typedTextUndoes() {
@@ -248,6 +400,35 @@ class NotePadInputTest : public QObject {
     }
   }
 
+  void selectingOutsideTheViewScrolls() {
+    const std::u16string text = Rows(200);
+    auto v = Make(text, 0, 0);
+    QTRY_VERIFY(v->hasFocus());
+    SendMouse(*v, QEvent::MouseButtonPress, Cell(*v, 1, 2), Qt::LeftButton);
+    // Held still below the view, the selection goes on and the view follows it.
+    const QPoint below(Cell(*v, 2, 0).x(), v->viewport()->height() + 10);
+    SendMouse(*v, QEvent::MouseMove, below, Qt::LeftButton);
+    const int64_t afterMove = v->FirstVisibleLine();
+    QTRY_VERIFY(v->FirstVisibleLine() >= afterMove + 5);
+    SendMouse(*v, QEvent::MouseButtonRelease, below, Qt::NoButton);
+    const int64_t stopped = v->FirstVisibleLine();
+    QTest::qWait(80);
+    QCOMPARE(v->FirstVisibleLine(), stopped);
+    const TNotePadString& d = v->NotePadString();
+    QCOMPARE(d.SelStartPos().Y, 2);
+    QCOMPARE(d.SelStartPos().X, 1);
+    QVERIFY(d.SelEndPos().Y > stopped + v->VisibleLineCount() / 2);
+    // Above the view it goes back up, and stops at the top of the text.
+    QTest::keyClick(v.get(), Qt::Key_End);  // the press must not land in the selection
+    SendMouse(*v, QEvent::MouseButtonPress, Cell(*v, 0, v->FirstVisibleLine() + 1), Qt::LeftButton);
+    SendMouse(*v, QEvent::MouseMove, QPoint(below.x(), -10), Qt::LeftButton);
+    QTRY_COMPARE(v->FirstVisibleLine(), 0);
+    QVERIFY(v->NotePadString().SelEndPos().Y <= 2);
+    SendMouse(*v, QEvent::MouseMove, QPoint(below.x(), -12), Qt::LeftButton);
+    SendMouse(*v, QEvent::MouseButtonRelease, QPoint(below.x(), -12), Qt::NoButton);
+    QCOMPARE(v->NotePadString().SelEndPos().Y, 0);
+  }
+
   void clipboardBetweenViews() {
     auto a = Make(u"abc\ndef", 1, 5);
     auto b = Make(u"XY", 1, 0);
@@ -259,6 +440,27 @@ class NotePadInputTest : public QObject {
     QCOMPARE(Q(a->GetTextLF()), QString("af"));
     a->SelectAll();
     QCOMPARE(Q(a->SelectedText()), QString("af"));
+
+    // A box over three rows goes over as a box, with the source's line ends.
+    auto box = Make(u"", 0, 0);
+    box->LoadFromString(u"abcd\r\nefgh\r\nijkl");
+    box->SetBoxSelectMode(true);
+    box->NotePadString().SetSelStartPos({1, 0});
+    box->NotePadString().SetSelEndPos({3, 2});
+    box->Copy();
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("bc\r\nfg\r\njk\r\n"));
+    QVERIFY(ClipboardHasBox());
+    auto into = Make(u"1234\n5678\n90ab", 1, 0);
+    into->Paste();
+    QCOMPARE(Q(into->GetTextLF()), QString("1bc234\n5fg678\n9jk0ab"));
+    // A box on one row is plain text.
+    box->NotePadString().SetSelEndPos({3, 0});
+    QVERIFY(!box->BoxSelected());
+    box->Copy();
+    QVERIFY(!ClipboardHasBox());
+    auto plain = Make(u"x\ny", 1, 0);
+    plain->Paste();
+    QCOMPARE(Q(plain->GetTextLF()), QString("xbc\ny"));
   }
 
   void dragAndDrop() {
@@ -304,6 +506,119 @@ class NotePadInputTest : public QObject {
       QCOMPARE(spy.count(), 1);
       QCOMPARE(spy.at(0).at(0).toStringList(), QStringList({a, b}));
       QCOMPARE(Q(v->Text()), QString("abc"));
+    }
+  }
+
+  void dropsRefusedOrTakenAsText() {
+    {  // In box mode text is not dropped, neither from elsewhere nor the view's own.
+      auto v = Make(u"abc\ndef", 0, 0);
+      v->SetBoxSelectMode(true);
+      QMimeData data;
+      data.setText(QStringLiteral("XY"));
+      QVERIFY(!Drop(*v, &data, Cell(*v, 1, 1)));
+      v->NotePadString().SetSelEndPos({2, 1});
+      std::unique_ptr<QMimeData> own(v->DragData());
+      QVERIFY(!Drop(*v, own.get(), Cell(*v, 3, 0)));
+      QCOMPARE(Q(v->GetTextLF()), QString("abc\ndef"));
+    }
+    {  // A link is dropped as its text, and left selected.
+      auto v = Make(u"see ", 4, 0);
+      QMimeData data;
+      data.setUrls({QUrl(QStringLiteral("https://example.org/a?b=1"))});
+      QVERIFY(Drop(*v, &data, Cell(*v, 4, 0)));
+      QCOMPARE(Q(v->Text()), QString("see https://example.org/a?b=1"));
+      QCOMPARE(Q(v->SelectedText()), QString("https://example.org/a?b=1"));
+    }
+  }
+
+  void dragCaretIsThinWhileDraggingOver() {
+    auto v = Make(u"abcdef\nghijkl", 1, 0);
+    QTRY_VERIFY(v->hasFocus());
+    const QRect normal = v->CaretRect();
+    QCOMPARE(normal.width(), 2);
+    QMimeData data;
+    data.setText(QStringLiteral("XY"));
+    const QPoint p = Cell(*v, 4, 1);
+    QDragEnterEvent enter(p, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(v->viewport(), &enter);
+    QDragMoveEvent move(p, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(v->viewport(), &move);
+    QVERIFY(v->Draging());
+    QCOMPARE(v->DragCaret().X, 4);
+    QCOMPARE(v->DragCaret().Y, 1);
+    const QRect drag = v->CaretRect();
+    QCOMPARE(drag.width(), 1);
+    QCOMPARE(drag.x(), static_cast<int>(v->TextX(4 * v->FontWidth())));
+    QCOMPARE(drag.y(), static_cast<int>(v->RowTop(1) + v->Options().LineMargin / 2));
+    // Drawn in a grey pattern: some of its pixels in the text colour, some not.
+    const QImage img = v->viewport()->grab().toImage();
+    int ink = 0;
+    for (int y = drag.top(); y <= drag.bottom(); ++y) ink += (img.pixel(drag.x(), y) & 0xFFFFFF) == 0;
+    QVERIFY(ink > 0 && ink < drag.height());
+    // The selection itself did not move.
+    QCOMPARE(v->SelectionStart(), 1);
+    QDragLeaveEvent leave;
+    QApplication::sendEvent(v->viewport(), &leave);
+    QVERIFY(!v->Draging());
+    QCOMPARE(v->CaretRect(), normal);
+  }
+
+  void draggingNearAnEdgeScrolls() {
+    auto v = Make(Rows(200), 0, 0);
+    QMimeData data;
+    data.setText(QStringLiteral("XY"));
+    const QPoint nearBottom(Cell(*v, 1, 0).x(), v->viewport()->height() - static_cast<int>(v->LineHeight()));
+    QDragEnterEvent enter(nearBottom, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(v->viewport(), &enter);
+    QDragMoveEvent move(nearBottom, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(v->viewport(), &move);
+    QCOMPARE(v->FirstVisibleLine(), 1);
+    // Held still there, it goes on scrolling, and the drop caret goes with it.
+    QTRY_VERIFY(v->FirstVisibleLine() >= 4);
+    QVERIFY(v->DragCaret().Y >= v->FirstVisibleLine() + v->VisibleLineCount() - 3);
+    QDragLeaveEvent leave;
+    QApplication::sendEvent(v->viewport(), &leave);
+    const int64_t stopped = v->FirstVisibleLine();
+    QTest::qWait(120);
+    QCOMPARE(v->FirstVisibleLine(), stopped);
+    // In the middle nothing scrolls.
+    const QPoint middle(nearBottom.x(), v->viewport()->height() / 2);
+    QDragEnterEvent enter2(middle, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(v->viewport(), &enter2);
+    QDragMoveEvent move2(middle, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(v->viewport(), &move2);
+    QTest::qWait(120);
+    QCOMPARE(v->FirstVisibleLine(), stopped);
+    QApplication::sendEvent(v->viewport(), &leave);
+  }
+
+  void draggingTheSelectionOut() {
+    {  // Dropped back into the view further on, the selection moves there.
+      auto v = Make<TDragView>(u"abcdef", 1, 2);
+      TDragView* view = v.get();
+      view->Loop = [&](QDrag& drag) {
+        return Drop(*view, drag.mimeData(), Cell(*view, 5, 0)) ? Qt::MoveAction : Qt::IgnoreAction;
+      };
+      SendMouse(*v, QEvent::MouseButtonPress, Cell(*v, 2, 0), Qt::LeftButton);
+      SendMouse(*v, QEvent::MouseMove, Cell(*v, 2, 0) + QPoint(3, 0), Qt::LeftButton);
+      QCOMPARE(v->Dragged, QStringList{"bc"});
+      SendMouse(*v, QEvent::MouseButtonRelease, Cell(*v, 5, 0), Qt::NoButton);
+      QCOMPARE(Q(v->Text()), QString("adebcf"));
+      QCOMPARE(Q(v->SelectedText()), QString("bc"));
+      QVERIFY(!v->Draging());
+    }
+    {  // Moved into another window, the text stays here; the drag was offered with the file's line ends.
+      auto v = Make<TDragView>(u"", 0, 0);
+      v->LoadFromString(u"ab\r\ncd");
+      v->Select(1, 3);
+      v->Loop = [](QDrag&) { return Qt::MoveAction; };
+      SendMouse(*v, QEvent::MouseButtonPress, Cell(*v, 1, 1) - QPoint(2, 0), Qt::LeftButton);
+      SendMouse(*v, QEvent::MouseMove, Cell(*v, 1, 1), Qt::LeftButton);
+      QCOMPARE(v->Dragged, QStringList{"b\r\nc"});
+      QCOMPARE(Q(v->GetTextLF()), QString("ab\ncd"));
+      // The press that started the drag does not collapse the selection on release.
+      SendMouse(*v, QEvent::MouseButtonRelease, Cell(*v, 1, 1), Qt::NoButton);
+      QCOMPARE(v->SelectionLength(), 3);
     }
   }
 
@@ -360,6 +675,65 @@ class NotePadInputTest : public QObject {
     const QRect r1 = w->inputMethodQuery(Qt::ImCursorRectangle).toRect();
     QCOMPARE(r1.x(), r0.x() + static_cast<int>(w->FontWidth()));
     QCOMPARE(r1.y(), r0.y() + static_cast<int>(w->LineHeight()));
+  }
+
+  void reconvertTurnsTheSelectionAround() {
+    auto v = Make(u"one\nfoo bar", 4, 3);
+    auto* ime = new TFakeInputMethod;
+    v->SetInputMethodBridge(std::unique_ptr<TInputMethodBridge>(ime));
+    QVERIFY(v->Reconvert());
+    QCOMPARE(ime->Reconverted, QStringList{"foo"});
+    // The caret now stands at the word's start, where the input method's answer begins.
+    QCOMPARE(v->SelectionStart(), 7);
+    QCOMPARE(v->SelectionLength(), -3);
+    QCOMPARE(v->inputMethodQuery(Qt::ImCursorPosition).toInt(), 0);
+    QCOMPARE(v->inputMethodQuery(Qt::ImAnchorPosition).toInt(), 3);
+    QInputMethodEvent answer;
+    answer.setCommitString(QStringLiteral("譜"), 0, 3);
+    QApplication::sendEvent(v.get(), &answer);
+    QCOMPARE(Q(v->GetTextLF()), QStringLiteral("one\n譜 bar"));
+    // Not over a line break, not when empty, not when the input method cannot.
+    for (auto [start, len] : {std::pair{2, 3}, std::pair{5, 0}}) {
+      v->Select(start, len);
+      QVERIFY(!v->Reconvert());
+    }
+    ime->CanReconvertNow = false;
+    v->Select(6, 3);
+    QVERIFY(!v->Reconvert());
+    QCOMPARE(ime->Reconverted.size(), 1);
+    QCOMPARE(v->SelectionLength(), 3);
+  }
+
+  void wordRegistration() {
+    auto v = Make(u"foo bar\nbaz", 4, 3);
+    auto* ime = new TFakeInputMethod;
+    v->SetInputMethodBridge(std::unique_ptr<TInputMethodBridge>(ime));
+    v->ImeRegWord();
+    QCOMPARE(ime->Registered, QStringList{"bar|"});
+    // Not for a box over rows, nor for nothing selected.
+    v->SetBoxSelectMode(true);
+    v->NotePadString().SetSelStartPos({0, 0});
+    v->NotePadString().SetSelEndPos({2, 1});
+    v->ImeRegWord();
+    v->Select(2, 0);
+    v->ImeRegWord();
+    QCOMPARE(ime->Registered.size(), 1);
+    // Qt's input methods offer no word registration: the view says so.
+    v->SetInputMethodBridge(nullptr);
+    v->Select(0, 3);
+    QString shown, caption;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, [&] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        shown = box->text();
+        caption = box->windowTitle();
+        box->accept();
+      }
+    });
+    closer.start(10);
+    v->ImeRegWord();
+    QCOMPARE(shown, QStringLiteral("この入力メソッドには単語登録の機能がありません。"));
+    QCOMPARE(caption, QStringLiteral("Kelp[けるぷ]"));
   }
 };
 

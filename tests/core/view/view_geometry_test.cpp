@@ -146,5 +146,34 @@ TEST(ViewGeometry, ClampAfterAShorterText) {
   EXPECT_EQ(ClampAfterChange(s, true).FirstPix, 800);
 }
 
+TEST(ViewGeometry, SelectingOutsideScrollsOnlyWhereTheViewCanGo) {
+  // 100 rows, 20 shown from row 40; 50 columns shown of a 200-column wrap; client 400x320.
+  TScrollState s = State(100, 40, 20);
+  s.Unit = 8;
+  s.VisibleBytes = 50;
+  s.WrapByte = 200;
+  s.FirstPix = 16;
+  struct Case {
+    int64_t x, y;
+    bool want;
+  };
+  const Case cases[] = {{10, 10, false}, {399, 319, false}, {0, 0, false},  // inside
+                        {10, -1, true},  {10, 320, true},   {-1, 10, true}, {400, 10, true}};
+  for (const Case& c : cases)
+    EXPECT_EQ(SelectScrollWanted(s, c.x, c.y, 400, 320), c.want) << c.x << "," << c.y;
+  // At the edges of the text each way stops.
+  TScrollState top = s;
+  top.FirstLine = 0;
+  top.FirstPix = 0;
+  EXPECT_FALSE(SelectScrollWanted(top, 10, -5, 400, 320));
+  EXPECT_FALSE(SelectScrollWanted(top, -5, 10, 400, 320));
+  TScrollState end = s;
+  end.FirstLine = 80;             // rows 80..99 shown: nothing follows
+  end.FirstPix = (200 - 50) * 8;  // the last column shown
+  EXPECT_FALSE(SelectScrollWanted(end, 10, 400, 400, 320));
+  EXPECT_FALSE(SelectScrollWanted(end, 500, 10, 400, 320));
+  EXPECT_TRUE(SelectScrollWanted(end, 10, -1, 400, 320));
+}
+
 }  // namespace
 }  // namespace kelp

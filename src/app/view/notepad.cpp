@@ -224,6 +224,18 @@ void TNotePad::Redo() {
   FStr->Redo();
 }
 
+bool TNotePad::undo() {
+  if (!CanUndo()) return false;
+  Undo();
+  return true;
+}
+
+bool TNotePad::redo() {
+  if (!CanRedo()) return false;
+  Redo();
+  return true;
+}
+
 void TNotePad::SetSelectedText(std::u16string_view Value) {
   FColKeeping = -1;
   FStr->SetSelText(Value);

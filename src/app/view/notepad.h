@@ -40,6 +40,13 @@ class TInputMethodBridge;
 
 class TNotePad : public QAbstractScrollArea {
   Q_OBJECT
+  // The queries of an edit control, reachable by name through Qt's
+  // meta-object system as other edit widgets' are.
+  Q_PROPERTY(bool canUndo READ CanUndo)
+  Q_PROPERTY(bool canRedo READ CanRedo)
+  Q_PROPERTY(bool canPaste READ CanPaste)
+  Q_PROPERTY(qint64 firstVisibleLine READ FirstVisibleLine)
+
  public:
   explicit TNotePad(QWidget* parent = nullptr);
   ~TNotePad() override;
@@ -88,6 +95,10 @@ class TNotePad : public QAbstractScrollArea {
   void Redo();
   bool CanUndo() const { return FStr->CanUndo(); }
   bool CanRedo() const { return FStr->CanRedo(); }
+  // Edit-control requests: undo or redo if there is something to, answering whether there was.
+  Q_INVOKABLE bool undo();
+  Q_INVOKABLE bool redo();
+  Q_INVOKABLE void emptyUndoBuffer() { ClearUndo(); }
 
   // ---- selection
   std::u16string SelectedText() { return FStr->SelText(); }
@@ -124,6 +135,21 @@ class TNotePad : public QAbstractScrollArea {
   TViewGeometry InputGeometry() const;
   TWordInfo WordAt(int64_t X, int64_t Y);
   bool JumpOrSelectWord(int64_t X);
+  // Selects the word at offset X of row Y.
+  void SelectWord(int64_t X, int64_t Y);
+  // Collapses the selection onto the anchor and selects the word there.
+  void SelectWordFromCaret();
+  // The word at the anchor.
+  std::u16string GetWordFromCaret();
+  // While the completion list has the focus the caret stays visible.
+  void CompleteFocusStart();
+  void CompleteFocusCancel();
+  bool Completing() const { return FCompleting; }
+  // A key forwarded from elsewhere (the completion list), handled as if the
+  // view had received it, with the accelerated repeat.
+  void InputKey(QKeyEvent* event);
+  // The character a key carries, typed into the view; answers whether it took one.
+  bool InputKeyChar(const QKeyEvent& event);
   TNativePoint CompletePoint();
   TKeyHandler& KeyHandler() { return *FKeys; }
   const QString& Preedit() const { return FPreedit; }

@@ -22,6 +22,7 @@
 #include "app/view/notepad_input_host.h"
 #include "base/version.h"
 #include "input/selection.h"
+#include "input/word_select.h"
 #include "view/line_parser.h"
 
 namespace kelp {
@@ -136,14 +137,43 @@ TViewGeometry TNotePad::InputGeometry() const {
   return g;
 }
 
-TWordInfo TNotePad::WordAt(int64_t X, int64_t Y) {
-  return kelp::WordAt(
-      *FStr,
-      [](std::u16string_view line, int64_t position) {
-        TLineParser p(line, position);
-        return TLineToken{p.Start(), p.Length(), p.Previous(), p.GetCanJump()};
-      },
-      X, Y);
+namespace {
+// Words and links as the view's word and link tokenizer finds them.
+const TWordTokenizer& LineWords() {
+  static const TWordTokenizer t = [](std::u16string_view line, int64_t position) {
+    TLineParser p(line, position);
+    return TLineToken{p.Start(), p.Length(), p.Previous(), p.GetCanJump()};
+  };
+  return t;
+}
+}  // namespace
+
+TWordInfo TNotePad::WordAt(int64_t X, int64_t Y) { return kelp::WordAt(*FStr, LineWords(), X, Y); }
+
+void TNotePad::SelectWord(int64_t X, int64_t Y) {
+  FColKeeping = -1;
+  kelp::SelectWord(*FStr, LineWords(), X, Y);
+}
+
+void TNotePad::SelectWordFromCaret() {
+  FColKeeping = -1;
+  kelp::SelectWordFromCaret(*FStr, LineWords());
+}
+
+std::u16string TNotePad::GetWordFromCaret() { return kelp::GetWordFromCaret(*FStr, LineWords()); }
+
+void TNotePad::CompleteFocusStart() {
+  if (FCompleting) return;
+  FCompleting = true;
+  UpdateCaret();
+  viewport()->update();
+}
+
+void TNotePad::CompleteFocusCancel() {
+  if (!FCompleting) return;
+  FCompleting = false;
+  UpdateCaret();
+  viewport()->update();
 }
 
 bool TNotePad::JumpOrSelectWord(int64_t X) { return FMouse->JumpOrSelectWord(X); }
@@ -219,7 +249,6 @@ void TNotePad::keyPressEvent(QKeyEvent* event) {
   FKeys->SetKeepCol(FOptions.KeepCol);
   FKeys->SetAutoIndent(FOptions.AutoIndent);
   const Qt::KeyboardModifiers m = event->modifiers();
-  const TShiftState s = ShiftOf(m);
   if (event->matches(QKeySequence::Copy)) return Copy();
   if (event->matches(QKeySequence::Cut)) return Cut();
   if (event->matches(QKeySequence::Paste)) return Paste();
@@ -231,8 +260,15 @@ void TNotePad::keyPressEvent(QKeyEvent* event) {
   event->accept();
   // Keys of the key table carry no character; nor does a timed repeat.
   if (EditKeyOf(event->key(), m) != TEditKey::Other || FResendingKey) return;
+  if (!InputKeyChar(*event)) QAbstractScrollArea::keyPressEvent(event);
+}
+
+void TNotePad::InputKey(QKeyEvent* event) { keyPressEvent(event); }
+
+bool TNotePad::InputKeyChar(const QKeyEvent& event) {
+  const TShiftState s = ShiftOf(event.modifiers());
   char16_t c = 0;
-  switch (event->key()) {
+  switch (event.key()) {
     case Qt::Key_Backspace:
       c = kCharBackspace;
       break;
@@ -249,15 +285,13 @@ void TNotePad::keyPressEvent(QKeyEvent* event) {
   }
   if (c != 0) {
     TShiftState cs = s;
-    if (event->key() == Qt::Key_Backtab) cs.Shift = true;
-    if (FKeys->InputChar(c, cs)) return event->accept();
+    if (event.key() == Qt::Key_Backtab) cs.Shift = true;
+    if (FKeys->InputChar(c, cs)) return true;
   }
-  const QString text = event->text();
-  if (!text.isEmpty() && !s.Ctrl && text.at(0).isPrint()) {
-    for (QChar ch : text) FKeys->InputChar(ch.unicode(), s);
-    return event->accept();
-  }
-  QAbstractScrollArea::keyPressEvent(event);
+  const QString text = event.text();
+  if (text.isEmpty() || s.Ctrl || !text.at(0).isPrint()) return false;
+  for (QChar ch : text) FKeys->InputChar(ch.unicode(), s);
+  return true;
 }
 
 void TNotePad::HandleKeyMessage(const TKeyMessage& msg) {
@@ -378,16 +412,10 @@ void TNotePad::inputMethodEvent(QInputMethodEvent* event) {
 
 bool TNotePad::Reconvert() {
   if (!SelectedWithoutCRLF() || !FImeBridge->CanReconvert()) return false;
-  if (FStr->SelEnd() > FStr->SelStart()) {
-    // The caret goes to the start, where the replacement commit will begin.
-    const TNativePoint a = FStr->SelStartPos(), b = FStr->SelEndPos();
-    FStr->BeginUpdate();
-    FStr->SetSelStartPos(b);
-    FStr->SetSelEndPos(a);
-    FStr->RedrawCurrent();
-    FStr->EndUpdate();
-    viewport()->repaint();
-  }
+  // The caret goes to the start, where the replacement commit will begin.
+  const bool turned = FStr->SelEnd() > FStr->SelStart();
+  PrepareReconvert(*FStr);
+  if (turned) viewport()->repaint();
   FImeBridge->Reconvert(this, QStr(FStr->SelText()));
   return true;
 }

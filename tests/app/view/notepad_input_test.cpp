@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QDrag>
 #include <QInputMethodEvent>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QSignalSpy>
@@ -323,6 +324,61 @@ class NotePadInputTest : public QObject {
     QCOMPARE(Q(w->Text()), QString("aaa"));
     SendKey(w.get(), QEvent::KeyRelease, Qt::Key_A, false);
     TNotePad::SetKeyRepeatAcceled(false);
+  }
+
+  void editControlQueriesByName() {
+    auto v = Make(u"abc", 3, 0);
+    QCOMPARE(v->property("canUndo").toBool(), false);
+    QCOMPARE(v->property("firstVisibleLine").toLongLong(), 0);
+    bool did = true;
+    QVERIFY(QMetaObject::invokeMethod(v.get(), "undo", Q_RETURN_ARG(bool, did)));
+    QVERIFY(!did);
+    QTest::keyClicks(v.get(), "d");
+    QVERIFY(v->property("canUndo").toBool());
+    QVERIFY(QMetaObject::invokeMethod(v.get(), "undo", Q_RETURN_ARG(bool, did)));
+    QVERIFY(did);
+    QCOMPARE(Q(v->Text()), QString("abc"));
+    QVERIFY(v->property("canRedo").toBool());
+    QVERIFY(QMetaObject::invokeMethod(v.get(), "redo", Q_RETURN_ARG(bool, did)));
+    QVERIFY(did);
+    QCOMPARE(Q(v->Text()), QString("abcd"));
+    QVERIFY(QMetaObject::invokeMethod(v.get(), "emptyUndoBuffer"));
+    QVERIFY(!v->property("canUndo").toBool());
+    ClipboardSetText(u"x", false);
+    QVERIFY(v->property("canPaste").toBool());
+  }
+
+  void completionKeepsTheCaretAndTakesForwardedKeys() {
+    auto v = Make(u"foo bar", 5, 0);
+    QLineEdit list;  // stands in for the completion list, which takes the focus
+    list.show();
+    list.setFocus();
+    QTRY_VERIFY(!v->hasFocus());
+    auto caretInk = [&] {
+      const QRect c = v->CaretRect();
+      const QImage img = v->viewport()->grab().toImage();
+      return c.isValid() && (img.pixel(c.x(), c.center().y()) & 0xFFFFFF) == 0;
+    };
+    QVERIFY(!caretInk());
+    v->CompleteFocusStart();
+    QVERIFY(v->Completing());
+    QVERIFY(caretInk());
+    // Keys the list does not use go on to the view.
+    QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+    v->InputKey(&right);
+    QKeyEvent z(QEvent::KeyPress, Qt::Key_Z, Qt::NoModifier, QStringLiteral("z"));
+    QVERIFY(v->InputKeyChar(z));
+    QCOMPARE(Q(v->Text()), QString("foo bazr"));
+    QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+    QVERIFY(!v->InputKeyChar(f1));
+    // The word at the anchor, and selecting it.
+    QCOMPARE(Q(v->GetWordFromCaret()), QString("bazr"));
+    v->SelectWordFromCaret();
+    QCOMPARE(Q(v->SelectedText()), QString("bazr"));
+    v->SelectWord(1, 0);
+    QCOMPARE(Q(v->SelectedText()), QString("foo"));
+    v->CompleteFocusCancel();
+    QVERIFY(!caretInk());
   }
 
   void typedTextUndoes() {

@@ -55,18 +55,21 @@ struct TFakeInputMethod : TInputMethodBridge {
   }
 };
 
-// A view whose drag loop is played by the test: it drops on a view (or
-// nowhere) and answers the action the target would.
-class TDragView : public TwNotePad {
+// A view that records what it would hand to the desktop, and whose drag
+// loop is played by the test: it drops on a view (or nowhere) and answers the
+// action the target would.
+class TRecordingView : public TwNotePad {
  public:
   std::function<Qt::DropAction(QDrag&)> Loop;
   QStringList Dragged;
+  QStringList Opened;
 
  protected:
   Qt::DropAction ExecDrag(QDrag& drag) override {
     Dragged << drag.mimeData()->text();
     return Loop ? Loop(drag) : Qt::IgnoreAction;
   }
+  void OpenJumpTarget(const std::u16string& target) override { Opened << Q(target); }
 };
 
 }  // namespace
@@ -454,6 +457,22 @@ class NotePadInputTest : public QObject {
       SendMouse(*v, QEvent::MouseButtonRelease, Cell(*v, 5, 0), Qt::NoButton);
       QCOMPARE(Q(v->SelectedText()), QString("bar"));
     }
+    {  // A double click on a link opens it and leaves the selection alone; on a word it selects.
+      auto v = Make<TRecordingView>(u"see https://example.org/a, now", 0, 0);
+      auto doubleClick = [&](int col) {
+        SendMouse(*v, QEvent::MouseButtonPress, Cell(*v, col, 0), Qt::LeftButton);
+        SendMouse(*v, QEvent::MouseButtonRelease, Cell(*v, col, 0), Qt::NoButton);
+        SendMouse(*v, QEvent::MouseButtonDblClick, Cell(*v, col, 0), Qt::LeftButton);
+        SendMouse(*v, QEvent::MouseButtonRelease, Cell(*v, col, 0), Qt::NoButton);
+      };
+      doubleClick(8);
+      QCOMPARE(v->Opened, QStringList{"https://example.org/a,"});
+      QCOMPARE(v->SelectionLength(), 0);
+      QCOMPARE(v->SelectionStart(), 8);
+      doubleClick(28);
+      QCOMPARE(Q(v->SelectedText()), QString("now"));
+      QCOMPARE(v->Opened.size(), 1);
+    }
   }
 
   void selectingOutsideTheViewScrolls() {
@@ -650,8 +669,8 @@ class NotePadInputTest : public QObject {
 
   void draggingTheSelectionOut() {
     {  // Dropped back into the view further on, the selection moves there.
-      auto v = Make<TDragView>(u"abcdef", 1, 2);
-      TDragView* view = v.get();
+      auto v = Make<TRecordingView>(u"abcdef", 1, 2);
+      TRecordingView* view = v.get();
       view->Loop = [&](QDrag& drag) {
         return Drop(*view, drag.mimeData(), Cell(*view, 5, 0)) ? Qt::MoveAction : Qt::IgnoreAction;
       };
@@ -664,7 +683,7 @@ class NotePadInputTest : public QObject {
       QVERIFY(!v->Draging());
     }
     {  // Moved into another window, the text stays here; the drag was offered with the file's line ends.
-      auto v = Make<TDragView>(u"", 0, 0);
+      auto v = Make<TRecordingView>(u"", 0, 0);
       v->LoadFromString(u"ab\r\ncd");
       v->Select(1, 3);
       v->Loop = [](QDrag&) { return Qt::MoveAction; };

@@ -429,8 +429,8 @@ void TNotePad::ImeRegWord() {
 }
 
 QVariant TNotePad::inputMethodQuery(Qt::InputMethodQuery query) const {
-  auto* self = const_cast<TNotePad*>(this);
-  TNotePadString& d = *self->FStr;
+  // Reading positions and text may gather the document's buffer; the text stays as it is.
+  TNotePadString& d = *FStr;
   switch (query) {
     case Qt::ImEnabled:
       return true;

@@ -64,6 +64,9 @@ class TNotePadString {
   // Reading the text.
   int64_t TextLength() const { return FBuffer.Length(); }
   const TGapBuffer& InternalSB() const { return FBuffer; }
+  // The whole text as one run, valid until the next change. Gathering it
+  // moves the buffer's gap, which leaves the text as it is.
+  std::u16string_view TextView() { return FBuffer.View(0, FBuffer.Length()); }
   char16_t CharAt(int64_t pos) const { return FBuffer.At(pos); }
   std::u16string GetString(int64_t start, int64_t len) const { return FBuffer.Substr(start, len); }
   // The characters of display line Y (without its LF); valid until the next change.

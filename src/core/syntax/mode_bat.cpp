@@ -25,15 +25,9 @@ class TParserBat final : public TNotePadParser {
     }
   }
   void ScanToken(TTokenCode Code) override {
-    if (Code == tk::kLineComment) {
-      FToken = Code;
-      ScanToLineEnd();
-    } else if (Code == tk::kDoubleQuoted) {
-      FToken = Code;
-      ScanSimpleString(u'"');
-    } else {
-      TNotePadParser::ScanToken(Code);
-    }
+    if (Code != tk::kDoubleQuoted) return TNotePadParser::ScanToken(Code);
+    FToken = Code;
+    ScanSimpleString(u'"');
   }
 };
 }  // namespace

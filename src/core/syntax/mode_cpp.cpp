@@ -56,38 +56,7 @@ void TParserCpp::ParseToken(bool /*AllowUrl*/) {
 }
 
 void TParserCpp::ScanToken(TTokenCode Code) {
-  switch (Code) {
-    case tk::kLineComment:
-    case tk::kDirective:
-      FToken = Code;
-      ScanToLineEnd();
-      return;
-    case tk::kHex:
-      FToken = Code;
-      ScanRun(chars::IsHexDigit);
-      return;
-    case tk::kSingleQuoted:
-    case tk::kSingleEscState:
-      FToken = tk::kSingleQuoted;
-      ScanEscapedString(u'\'', tk::kSingleEscState, false, Code == tk::kSingleEscState);
-      return;
-    case tk::kDoubleQuoted:
-    case tk::kDoubleEscState:
-      FToken = tk::kDoubleQuoted;
-      ScanEscapedString(u'"', tk::kDoubleEscState, false, Code == tk::kDoubleEscState);
-      return;
-    case tk::kBlockComment:
-    case tk::kBlockStarState:
-      FToken = tk::kBlockComment;
-      ScanBlockComment(u'/', tk::kBlockStarState, Code == tk::kBlockStarState);
-      return;
-    case tk::kBlockOpener:
-      FToken = Code;
-      ScanOpener(u"/*", tk::kBlockComment);
-      return;
-    default:
-      TNotePadParser::ScanToken(Code);
-  }
+  if (!ScanEscapedQuote(Code, false)) TNotePadParser::ScanToken(Code);
 }
 
 void TModeCpp::InitReserveLists() { SetLists(std::make_unique<TCppList>()); }

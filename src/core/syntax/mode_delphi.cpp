@@ -42,11 +42,6 @@ class TParserDelphi final : public TNotePadParser {
   }
   void ScanToken(TTokenCode Code) override {
     switch (Code) {
-      case tk::kLineComment:
-        FToken = Code;
-        ScanToLineEnd();
-        return;
-      case tk::kHex:
       case tk::kHexCharCode:
         FToken = Code;
         ScanRun(chars::IsHexDigit);

@@ -111,64 +111,14 @@ class TParserHtml final : public TNotePadParser {
   }
 
   void ScanToken(TTokenCode Code) override {
+    // Outside script code a quoted value runs to its closing quote, without escapes.
+    if (FElement != 2 && (Code == tk::kSingleQuoted || Code == tk::kDoubleQuoted)) {
+      FToken = Code;
+      ScanThroughQuote(Code == tk::kSingleQuoted ? u'\'' : u'"');
+      return;
+    }
+    if (ScanEscapedQuote(Code, true)) return;
     switch (Code) {
-      case tk::kLineComment:
-        FToken = Code;
-        ScanToLineEnd();
-        return;
-      case tk::kSingleQuoted:
-        FToken = Code;
-        if (FElement == 2)
-          ScanEscapedString(u'\'', tk::kSingleEscState, true, false);
-        else
-          ScanThroughQuote(u'\'');
-        return;
-      case tk::kDoubleQuoted:
-        FToken = Code;
-        if (FElement == 2)
-          ScanEscapedString(u'"', tk::kDoubleEscState, true, false);
-        else
-          ScanThroughQuote(u'"');
-        return;
-      case tk::kSingleEscState:
-        FToken = tk::kSingleQuoted;
-        ScanEscapedString(u'\'', tk::kSingleEscState, true, true);
-        return;
-      case tk::kDoubleEscState:
-        FToken = tk::kDoubleQuoted;
-        ScanEscapedString(u'"', tk::kDoubleEscState, true, true);
-        return;
-      case tk::kBlockComment:
-      case tk::kBlockStarState:
-        FToken = tk::kBlockComment;
-        ScanBlockComment(u'/', tk::kBlockStarState, Code == tk::kBlockStarState);
-        return;
-      case tk::kBlockOpener:
-        FToken = Code;
-        ScanOpener(u"/*", tk::kBlockComment);
-        return;
-      case tk::kHtmlComment:
-      case tk::kHtmlCommentEndState:
-        FToken = tk::kHtmlComment;
-        ScanHtmlComment(Code == tk::kHtmlCommentEndState);
-        return;
-      case tk::kHtmlCommentOpener:
-        FToken = Code;
-        ScanOpener(u"<!--", tk::kHtmlComment);
-        return;
-      case tk::kTagOpener:
-        FToken = Code;
-        ScanElement(1);
-        return;
-      case tk::kTagCloser:
-      case tk::kCodeClose:
-        FToken = Code;
-        ScanElement(0);
-        return;
-      case tk::kCodeOpen:
-        FToken = Code;
-        ScanElement(2);
-        return;
       case tk::kHereOpener:
         FToken = Code;
         ScanOpener(u"<<<", tk::kHereMarker);

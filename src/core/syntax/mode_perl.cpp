@@ -190,59 +190,14 @@ class TParserPerl final : public TNotePadParser {
   }
 
   void ScanToken(TTokenCode Code) override {
+    // Inside a tag a quoted value runs to its closing quote, without escapes.
+    if (FElement != 0 && (Code == tk::kSingleQuoted || Code == tk::kDoubleQuoted)) {
+      FToken = Code;
+      ScanThroughQuote(Code == tk::kSingleQuoted ? u'\'' : u'"');
+      return;
+    }
+    if (ScanEscapedQuote(Code, false)) return;
     switch (Code) {
-      case tk::kLineComment:
-        FToken = Code;
-        ScanToLineEnd();
-        return;
-      case tk::kHex:
-        FToken = Code;
-        ScanRun(chars::IsHexDigit);
-        return;
-      case tk::kSingleQuoted:
-        FToken = Code;
-        if (FElement == 0)
-          ScanEscapedString(u'\'', tk::kSingleEscState, false, false);
-        else
-          ScanThroughQuote(u'\'');
-        return;
-      case tk::kDoubleQuoted:
-        FToken = Code;
-        if (FElement == 0)
-          ScanEscapedString(u'"', tk::kDoubleEscState, false, false);
-        else
-          ScanThroughQuote(u'"');
-        return;
-      case tk::kSingleEscState:
-        FToken = tk::kSingleQuoted;
-        ScanEscapedString(u'\'', tk::kSingleEscState, false, true);
-        return;
-      case tk::kDoubleEscState:
-        FToken = tk::kDoubleQuoted;
-        ScanEscapedString(u'"', tk::kDoubleEscState, false, true);
-        return;
-      case tk::kHtmlComment:
-      case tk::kHtmlCommentEndState:
-        FToken = tk::kHtmlComment;
-        ScanHtmlComment(Code == tk::kHtmlCommentEndState);
-        return;
-      case tk::kHtmlCommentOpener:
-        FToken = Code;
-        ScanOpener(u"<!--", tk::kHtmlComment);
-        return;
-      case tk::kTagOpener:
-        FToken = Code;
-        ScanElement(1);
-        return;
-      case tk::kTagCloser:
-      case tk::kCodeClose:
-        FToken = Code;
-        ScanElement(0);
-        return;
-      case tk::kCodeOpen:
-        FToken = Code;
-        ScanElement(2);
-        return;
       case tk::kHereOpener:
         FToken = Code;
         ScanOpener(u"<<", tk::kHereMarker);

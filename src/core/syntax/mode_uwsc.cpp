@@ -28,22 +28,9 @@ class TParserUwsc final : public TNotePadParser {
     }
   }
   void ScanToken(TTokenCode Code) override {
-    switch (Code) {
-      case tk::kLineComment:
-        FToken = Code;
-        ScanToLineEnd();
-        return;
-      case tk::kHex:
-        FToken = Code;
-        ScanRun(chars::IsHexDigit);
-        return;
-      case tk::kDoubleQuoted:
-        FToken = Code;
-        ScanSimpleString(u'"');
-        return;
-      default:
-        TNotePadParser::ScanToken(Code);
-    }
+    if (Code != tk::kDoubleQuoted) return TNotePadParser::ScanToken(Code);
+    FToken = Code;
+    ScanSimpleString(u'"');
   }
 };
 }  // namespace

@@ -211,10 +211,52 @@ void TNotePadParser::ScanToken(TTokenCode Code) {
     case tk::kHtmlWord:
       ScanRun(chars::IsLetter);
       break;
+    case tk::kLineComment:
+    case tk::kDirective:
+      ScanToLineEnd();
+      break;
+    case tk::kHex:
+      ScanRun(chars::IsHexDigit);
+      break;
+    case tk::kBlockComment:
+    case tk::kBlockStarState:
+      FToken = tk::kBlockComment;
+      ScanBlockComment(u'/', tk::kBlockStarState, Code == tk::kBlockStarState);
+      break;
+    case tk::kBlockOpener:
+      ScanOpener(u"/*", tk::kBlockComment);
+      break;
+    case tk::kHtmlComment:
+    case tk::kHtmlCommentEndState:
+      FToken = tk::kHtmlComment;
+      ScanHtmlComment(Code == tk::kHtmlCommentEndState);
+      break;
+    case tk::kHtmlCommentOpener:
+      ScanOpener(u"<!--", tk::kHtmlComment);
+      break;
+    case tk::kTagOpener:
+      ScanElement(1);
+      break;
+    case tk::kTagCloser:
+    case tk::kCodeClose:
+      ScanElement(0);
+      break;
+    case tk::kCodeOpen:
+      ScanElement(2);
+      break;
     default:
       ScanOne();
       break;
   }
+}
+
+bool TNotePadParser::ScanEscapedQuote(TTokenCode Code, bool multi) {
+  const bool single = Code == tk::kSingleQuoted || Code == tk::kSingleEscState;
+  if (!single && Code != tk::kDoubleQuoted && Code != tk::kDoubleEscState) return false;
+  FToken = single ? tk::kSingleQuoted : tk::kDoubleQuoted;
+  ScanEscapedString(single ? u'\'' : u'"', single ? tk::kSingleEscState : tk::kDoubleEscState, multi,
+                    Code == tk::kSingleEscState || Code == tk::kDoubleEscState);
+  return true;
 }
 
 void TNotePadParser::ScanToLineEnd() {

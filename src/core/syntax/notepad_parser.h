@@ -40,7 +40,10 @@ class TNotePadParser {
  protected:
   // Scans the next token starting at FParsePos.
   virtual void ParseToken(bool AllowUrl);
-  // Sets FToken and scans the rest of a token of that code.
+  // Sets FToken and scans the rest of a token of that code. Here are the
+  // tokens that look the same in every mode that has them (character runs,
+  // links, line comments and directives, hex numbers, /* */ and <!-- -->
+  // comments, tags); a mode scans its own first and passes the rest on.
   virtual void ScanToken(TTokenCode Code);
   // Reads a URL scheme (or the body after one) at FParsePos if there is one.
   virtual bool ParseUrl();
@@ -90,6 +93,11 @@ class TNotePadParser {
   void ScanHereDocMarker(bool php);
   void ScanHereDocEnd(uint16_t n);
   void ScanElement(uint16_t n);
+  // A quoted string with backslash escapes, fresh (kSingleQuoted,
+  // kDoubleQuoted) or resumed on the next row (kSingleEscState,
+  // kDoubleEscState); `multi`: it may go on over line ends. Answers false,
+  // scanning nothing, for any other code.
+  bool ScanEscapedQuote(TTokenCode Code, bool multi);
 
   const TNotePadMode& FNotePadMode;
   TParseTarget& FNotePadString;

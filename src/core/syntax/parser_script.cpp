@@ -20,28 +20,7 @@ void TParserHashComment::ParseToken(bool /*AllowUrl*/) {
 }
 
 void TParserHashComment::ScanToken(TTokenCode Code) {
-  switch (Code) {
-    case tk::kLineComment:
-      FToken = Code;
-      ScanToLineEnd();
-      return;
-    case tk::kHex:
-      FToken = Code;
-      ScanRun(chars::IsHexDigit);
-      return;
-    case tk::kSingleQuoted:
-    case tk::kSingleEscState:
-      FToken = tk::kSingleQuoted;
-      ScanEscapedString(u'\'', tk::kSingleEscState, false, Code == tk::kSingleEscState);
-      return;
-    case tk::kDoubleQuoted:
-    case tk::kDoubleEscState:
-      FToken = tk::kDoubleQuoted;
-      ScanEscapedString(u'"', tk::kDoubleEscState, false, Code == tk::kDoubleEscState);
-      return;
-    default:
-      TNotePadParser::ScanToken(Code);
-  }
+  if (!ScanEscapedQuote(Code, false)) TNotePadParser::ScanToken(Code);
 }
 
 bool IsRemAt(const char16_t* text, int64_t pos, int64_t len) {
@@ -71,23 +50,9 @@ void TParserVBScript::ParseToken(bool /*AllowUrl*/) {
 }
 
 void TParserVBScript::ScanToken(TTokenCode Code) {
-  switch (Code) {
-    case tk::kLineComment:
-    case tk::kDirective:
-      FToken = Code;
-      ScanToLineEnd();
-      return;
-    case tk::kHex:
-      FToken = Code;
-      ScanRun(chars::IsHexDigit);
-      return;
-    case tk::kDoubleQuoted:
-      FToken = Code;
-      ScanSimpleString(u'"');
-      return;
-    default:
-      TNotePadParser::ScanToken(Code);
-  }
+  if (Code != tk::kDoubleQuoted) return TNotePadParser::ScanToken(Code);
+  FToken = Code;
+  ScanSimpleString(u'"');
 }
 
 }  // namespace kelp

@@ -371,7 +371,6 @@ class TNotePad : public QAbstractScrollArea {
   QTimer FDragScrollTimer;
   const QMimeData* FOwnDrag = nullptr;
   TDropEffect FDropEntered = deNone;
-  bool FDroppedHere = false;
   friend class TNotePadInputHost;
 };
 

@@ -30,7 +30,6 @@ void TNotePad::StartDrag() {
   FSelectScrollTimer.stop();
   auto* drag = new QDrag(this);
   drag->setMimeData(DragData());
-  FDroppedHere = false;
   // What the target did is not used: a move within the view is done by the
   // drop, and a move into another window leaves the text here.
   ExecDrag(*drag);
@@ -106,7 +105,6 @@ void TNotePad::dropEvent(QDropEvent* event) {
   if (e == deNone || !DropTextAllowed(*FStr, at)) return event->ignore();
   FColKeeping = -1;
   DropText(*FStr, at, d.Text, own ? e : deCopy);
-  FDroppedHere = own;
   setFocus(Qt::OtherFocusReason);
   event->setDropAction(own && e == deMove ? Qt::MoveAction : Qt::CopyAction);
   event->accept();

@@ -92,20 +92,25 @@ std::u16string JisToUnicode(std::string_view bytes) {
       ++k;
       continue;
     }
-    switch (state) {
-      case Shift::kX0208:
-        if (In(c, 0x21, 0x98) && k + 1 < n && In(b[k + 1], 0x21, 0x7E)) {
-          const char16_t u = jis::RowEntry(c, b[k + 1]);
-          if (u) {
-            out[used++] = u;
-            k += 2;
-          } else {
-            ++k;
-          }
+    // A two-byte code of a table: its character, or nothing for an empty
+    // cell; a byte that starts no code passes through.
+    auto TwoByte = [&](unsigned lastRow, char16_t (*entry)(unsigned, unsigned)) {
+      if (In(c, 0x21, lastRow) && k + 1 < n && In(b[k + 1], 0x21, 0x7E)) {
+        const char16_t u = entry(c, b[k + 1]);
+        if (u) {
+          out[used++] = u;
+          k += 2;
         } else {
-          out[used++] = c;
           ++k;
         }
+      } else {
+        out[used++] = c;
+        ++k;
+      }
+    };
+    switch (state) {
+      case Shift::kX0208:
+        TwoByte(0x98, jis::RowEntry);
         break;
       case Shift::kKanaSo:
       case Shift::kKanaEsc:
@@ -113,18 +118,7 @@ std::u16string JisToUnicode(std::string_view bytes) {
         ++k;
         break;
       case Shift::kX0212:
-        if (In(c, 0x21, 0x7E) && k + 1 < n && In(b[k + 1], 0x21, 0x7E)) {
-          const char16_t u = jis::X0212Entry(c, b[k + 1]);
-          if (u) {
-            out[used++] = u;
-            k += 2;
-          } else {
-            ++k;
-          }
-        } else {
-          out[used++] = c;
-          ++k;
-        }
+        TwoByte(0x7E, jis::X0212Entry);
         break;
       case Shift::kAscii: {
         const char16_t u = jis::kSingleByteTable[c];
